@@ -1,0 +1,31 @@
+# The two set-up commands: `make run` starts Kelvo, `make test` runs the tests.
+# Both install missing Debian packages first, then configure and build.
+PRESET ?= release
+BUILD_DIR := build/$(PRESET)
+
+.PHONY: run test build deps configure bench format clean
+
+run: build
+	./$(BUILD_DIR)/kelvo
+
+test: build
+	ctest --preset $(PRESET) -j$$(nproc)
+
+build: configure
+	cmake --build --preset $(PRESET)
+
+configure: deps
+	@test -f $(BUILD_DIR)/build.ninja || cmake --preset $(PRESET)
+
+deps:
+	@scripts/install-deps
+
+bench:
+	$(MAKE) build PRESET=bench
+	./build/bench/kelvo_bench
+
+format:
+	clang-format -i $$(git ls-files '*.cpp' '*.h')
+
+clean:
+	rm -rf build
