@@ -1,0 +1,185 @@
+#include "electrical/frmOhmsLaw.h"
+
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+#include "common/DisplayMask.h"
+#include "common/EntryFilterWidget.h"
+#include "common/EntryReading.h"
+#include "common/GlobalSubs.h"
+#include "common/Twips.h"
+
+namespace {
+const QString notes = QStringLiteral(
+    "Notes:                                I= Current in Amps             V= Voltage in Volts    "
+    "      P= Power in Watts           R= Resistance in ohms");
+constexpr int notesWidthTwips = 1935;
+
+QLabel* makeHeading(QWidget* parent, const QString& name) {
+    auto* heading = new QLabel(parent);
+    heading->setObjectName(name + QStringLiteral("_3"));
+    heading->setAlignment(Qt::AlignCenter);
+    QFont bold = heading->font();
+    bold.setBold(true);
+    heading->setFont(bold);
+    return heading;
+}
+} // namespace
+
+frmOhmsLaw::frmOhmsLaw(QWidget* parent)
+    : QWidget(parent), history(this, {QStringLiteral("lblRow1"), QStringLiteral("lblRow2"),
+                                      QStringLiteral("lblRow3")}) {
+    GlobalSubs::CurrentFormKind = FormKind::OhmsLaw;
+    setObjectName(QStringLiteral("frmOhmsLaw"));
+    buildControls();
+
+    // The captions of the formula selected at load.
+    const OhmsLawDC::Formula& first = OhmsLawDC::formula(0);
+    for (int i = 0; i < 2; ++i)
+        lblGiven[i]->setText(QString::fromLatin1(first.givens[i]));
+    lblRow1[3]->setText(QString::fromLatin1(first.headings[0]));
+    lblRow2[3]->setText(QString::fromLatin1(first.headings[1]));
+    lblRow3[3]->setText(QString::fromLatin1(first.headings[2]));
+    optFormula[0]->setChecked(true);
+}
+
+void frmOhmsLaw::buildControls() {
+    lblHeading = new QLabel(QStringLiteral("Ohms Law Calculations (DC)"), this);
+    lblHeading->setObjectName(QStringLiteral("lblHeading"));
+    QFont headingFont = lblHeading->font();
+    headingFont.setBold(true);
+    headingFont.setPointSizeF(headingFont.pointSizeF() * 1.4);
+    lblHeading->setFont(headingFont);
+
+    Frame1 = new QGroupBox(this);
+    Frame1->setObjectName(QStringLiteral("Frame1"));
+    auto* formulas = new QVBoxLayout(Frame1);
+    for (int i = 0; i < OhmsLawDC::FormulaCount; ++i) {
+        optFormula[i] =
+            new QRadioButton(QString::fromLatin1(OhmsLawDC::formula(i).caption), Frame1);
+        optFormula[i]->setObjectName(QStringLiteral("optFormula_%1").arg(i));
+        formulas->addWidget(optFormula[i]);
+        connect(optFormula[i], &QRadioButton::clicked, this, [this, i] { optFormula_Click(i); });
+    }
+
+    Label1 = new QLabel(notes, this);
+    Label1->setObjectName(QStringLiteral("Label1"));
+    Label1->setWordWrap(true);
+    Label1->setFixedWidth(twipsToPixels(notesWidthTwips, logicalDpiX()));
+
+    Frame2 = new QGroupBox(this);
+    Frame2->setObjectName(QStringLiteral("Frame2"));
+    auto* givens = new QVBoxLayout(Frame2);
+    for (int i = 0; i < 2; ++i) {
+        lblGiven[i] = new QLabel(Frame2);
+        lblGiven[i]->setObjectName(QStringLiteral("lblGiven_%1").arg(i));
+        txtgiven[i] = new QLineEdit(Frame2);
+        txtgiven[i]->setObjectName(QStringLiteral("txtgiven_%1").arg(i));
+        lblGiven[i]->setBuddy(txtgiven[i]);
+        attachEntryFilter(txtgiven[i]);
+        connect(txtgiven[i], &QLineEdit::returnPressed, this, [this] { cmdCalculate->click(); });
+        givens->addWidget(lblGiven[i]);
+        givens->addWidget(txtgiven[i]);
+    }
+    givens->addStretch();
+
+    Frame3 = new QGroupBox(this);
+    Frame3->setObjectName(QStringLiteral("Frame3"));
+    auto* grid = new QGridLayout(Frame3);
+    std::array<std::array<QLabel*, 4>*, 3> columns{&lblRow1, &lblRow2, &lblRow3};
+    const std::array<QString, 3> names{QStringLiteral("lblRow1"), QStringLiteral("lblRow2"),
+                                       QStringLiteral("lblRow3")};
+    for (int c = 0; c < 3; ++c) {
+        auto& column = *columns[c];
+        for (int row = 0; row < ResultHistory::Rows; ++row) {
+            column[row] = history.label(c, row);
+            column[row]->setParent(Frame3);
+            column[row]->setMinimumWidth(90);
+            grid->addWidget(column[row], row + 1, c);
+        }
+        column[3] = makeHeading(Frame3, names[c]);
+        grid->addWidget(column[3], 0, c);
+    }
+
+    cmdCalculate = new QPushButton(QStringLiteral("CALCULATE"), this);
+    cmdCalculate->setObjectName(QStringLiteral("cmdCalculate"));
+    cmdCalculate->setAutoDefault(false);
+    connect(cmdCalculate, &QPushButton::clicked, this, &frmOhmsLaw::cmdCalculate_Click);
+    cmdClear = new QPushButton(QStringLiteral("CLEAR"), this);
+    cmdClear->setObjectName(QStringLiteral("cmdClear"));
+    connect(cmdClear, &QPushButton::clicked, this, &frmOhmsLaw::cmdClear_Click);
+
+    auto* left = new QVBoxLayout;
+    left->addWidget(Frame1);
+    left->addWidget(Label1);
+    left->addStretch();
+    auto* right = new QVBoxLayout;
+    right->addWidget(Frame3);
+    right->addWidget(cmdCalculate);
+    right->addWidget(cmdClear);
+    right->addStretch();
+    auto* middle = new QVBoxLayout;
+    middle->addWidget(Frame2);
+    middle->addStretch();
+
+    auto* body = new QHBoxLayout;
+    body->addLayout(left);
+    body->addLayout(middle);
+    body->addLayout(right);
+    body->addStretch();
+    auto* page = new QVBoxLayout(this);
+    page->addWidget(lblHeading);
+    page->addLayout(body);
+    page->addStretch();
+
+    setTabOrder(optFormula[0], txtgiven[0]);
+    setTabOrder(txtgiven[0], txtgiven[1]);
+    setTabOrder(txtgiven[1], cmdCalculate);
+    setTabOrder(cmdCalculate, cmdClear);
+}
+
+void frmOhmsLaw::optFormula_Click(int index) {
+    cmdClear_Click();
+    FormulaSelect = static_cast<qint16>(index);
+    const OhmsLawDC::Formula& f = OhmsLawDC::formula(index);
+    for (int i = 0; i < 2; ++i)
+        lblGiven[i]->setText(QString::fromLatin1(f.givens[i]));
+    lblRow1[3]->setText(QString::fromLatin1(f.headings[0]));
+    lblRow2[3]->setText(QString::fromLatin1(f.headings[1]));
+    lblRow3[3]->setText(QString::fromLatin1(f.headings[2]));
+    optFormula[index]->setChecked(true);
+}
+
+void frmOhmsLaw::cmdCalculate_Click() {
+    // Everything is read and computed before the history moves, so a refused calculation leaves
+    // the three rows exactly as they were.
+    const auto a = readNumber(txtgiven[0], boxNameFromCaption(lblGiven[0]->text()));
+    if (!a)
+        return;
+    const auto b = readNumber(txtgiven[1], boxNameFromCaption(lblGiven[1]->text()));
+    if (!b)
+        return;
+    const Calculated result = OhmsLawDC::evaluate(FormulaSelect, *a, *b);
+    if (!acceptResult(result))
+        return;
+
+    Shift();
+    history.setNewestRow({formatMask(*a, Mask::TwoToThreeDecimals),
+                          formatMask(*b, Mask::TwoToThreeDecimals),
+                          formatMask(result.value, Mask::TwoToThreeDecimals)});
+}
+
+void frmOhmsLaw::cmdClear_Click() {
+    history.clear();
+    for (QLineEdit* box : txtgiven)
+        box->clear();
+}
+
+void frmOhmsLaw::Shift() {
+    history.shift();
+}

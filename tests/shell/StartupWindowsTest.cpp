@@ -1,0 +1,84 @@
+#include <gtest/gtest.h>
+
+#include <QDirIterator>
+#include <QLabel>
+#include <QSvgRenderer>
+#include <QTest>
+#include <QTimer>
+
+#include "common/GlobalSubs.h"
+#include "shell/MDIMain.h"
+#include "shell/frmAbout.h"
+#include "shell/frmSplash.h"
+
+namespace {
+
+TEST(frmSplash, ShowsTheProductOnWhiteThenHandsOverOnce) {
+    frmSplash splash;
+    splash.show();
+    EXPECT_EQ(splash.findChild<QLabel*>(QStringLiteral("Label1"))->text(), "Kelvo v1.0");
+    EXPECT_TRUE(splash.windowFlags() & Qt::FramelessWindowHint);
+    EXPECT_EQ(splash.palette().color(QPalette::Window), QColor(Qt::white));
+    ASSERT_TRUE(splash.timer()->isActive());
+    EXPECT_EQ(splash.timer()->interval(), 3000);
+    EXPECT_EQ(splash.mainWindow(), nullptr);
+
+    QTest::mouseClick(&splash, Qt::LeftButton); // a click has no action
+    EXPECT_EQ(splash.mainWindow(), nullptr);
+
+    splash.Timer1_Timer();
+    MDIMain* main = splash.mainWindow();
+    ASSERT_NE(main, nullptr);
+    EXPECT_FALSE(splash.timer()->isActive()) << "the timer disables itself";
+    EXPECT_TRUE(main->isVisible());
+    EXPECT_FALSE(splash.isVisible()) << "the main window's load step hides the splash";
+    EXPECT_EQ(GlobalSubs::CurrentFormKind, FormKind::None);
+
+    splash.Timer1_Timer();
+    EXPECT_EQ(splash.mainWindow(), main) << "the main window is shown once";
+}
+
+TEST(frmSplash, TimerFiresAfterThreeSeconds) {
+    frmSplash splash;
+    splash.show();
+    QTest::qWait(2500);
+    EXPECT_EQ(splash.mainWindow(), nullptr);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return splash.mainWindow() != nullptr; }, 2000));
+}
+
+TEST(frmAbout, IsAFixedDialogWithTheProductLabel) {
+    frmAbout about;
+    about.show();
+    EXPECT_EQ(about.windowTitle(), "About Kelvo");
+    EXPECT_EQ(about.findChild<QLabel*>(QStringLiteral("Label1"))->text(), "Kelvo v1.0");
+    EXPECT_FALSE(about.windowFlags() & Qt::WindowMinMaxButtonsHint);
+    EXPECT_EQ(about.minimumSize(), about.maximumSize()) << "not resizable";
+}
+
+// Every picture compiled in is a valid SVG whose declared size is the one its window shows.
+TEST(Drawings, EveryResourceSvgIsValidAtItsDesignSize) {
+    const std::map<QString, QSize> designSizes{
+        {":/icons/kelvo.svg", {72, 72}},
+        {":/icons/about.svg", {32, 32}},
+        {":/drawings/splash-image1.svg", {120, 120}},
+        {":/drawings/splash-image2.svg", {504, 360}},
+        {":/drawings/splash-image3.svg", {356, 28}},
+        {":/drawings/about-image1.svg", {96, 96}},
+    };
+    int seen = 0;
+    QDirIterator it(QStringLiteral(":/"), {QStringLiteral("*.svg")}, QDir::Files,
+                    QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString path = it.next();
+        QSvgRenderer renderer(path);
+        EXPECT_TRUE(renderer.isValid()) << path.toStdString();
+        const auto expected = designSizes.find(path);
+        ASSERT_NE(expected, designSizes.end()) << "no design size for " << path.toStdString();
+        EXPECT_EQ(renderer.defaultSize(), expected->second) << path.toStdString();
+        EXPECT_EQ(renderer.viewBoxF().size().toSize(), expected->second) << path.toStdString();
+        ++seen;
+    }
+    EXPECT_EQ(seen, static_cast<int>(designSizes.size()));
+}
+
+} // namespace
