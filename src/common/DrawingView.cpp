@@ -5,7 +5,9 @@
 DrawingView::DrawingView(const QString& resource, QWidget* parent, QSize size)
     : QSvgWidget(resource, parent) {
     renderer()->setAspectRatioMode(Qt::KeepAspectRatio);
-    setFixedSize(size.isValid() ? size : designSize());
+    const QSize shown = size.isValid() ? size : designSize();
+    if (shown.isValid())
+        setFixedSize(shown);
 }
 
 QSize DrawingView::designSize() const {

@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "common/DisplayMask.h"
 #include "common/EntryFilterWidget.h"
@@ -70,7 +71,10 @@ void frmOhmsLaw::buildControls() {
     Label1 = new QLabel(notes, this);
     Label1->setObjectName(QStringLiteral("Label1"));
     Label1->setWordWrap(true);
-    Label1->setFixedWidth(twipsToPixels(notesWidthTwips, logicalDpiX()));
+    // Narrow enough to put each quantity on a line of its own, wide enough for the longest.
+    Label1->setFixedWidth(std::max(
+        twipsToPixels(notesWidthTwips, logicalDpiX()),
+        Label1->fontMetrics().horizontalAdvance(QStringLiteral("R= Resistance in ohms")) + 4));
 
     Frame2 = new QGroupBox(this);
     Frame2->setObjectName(QStringLiteral("Frame2"));
@@ -137,6 +141,7 @@ void frmOhmsLaw::buildControls() {
     page->addLayout(body);
     page->addStretch();
 
+    setFocusProxy(txtgiven[0]);
     setTabOrder(optFormula[0], txtgiven[0]);
     setTabOrder(txtgiven[0], txtgiven[1]);
     setTabOrder(txtgiven[1], cmdCalculate);

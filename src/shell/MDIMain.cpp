@@ -35,6 +35,7 @@ MDIMain::MDIMain(QWidget* splash) {
     const double dpi = screen()->logicalDotsPerInch();
     resize(twipsToPixels(initialClientWidthTwips, dpi),
            twipsToPixels(initialClientHeightTwips, dpi) + menuBar()->sizeHint().height());
+    move(screen()->availableGeometry().center() - rect().center());
 
     // The load step.
     GlobalSubs::CurrentFormKind = FormKind::None;

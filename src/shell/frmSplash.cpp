@@ -30,6 +30,8 @@ frmSplash::frmSplash(QWidget* parent)
     const double dpi = screen()->logicalDotsPerInch();
     setFixedSize(twipsToPixels(clientWidthTwips, dpi), twipsToPixels(clientHeightTwips, dpi));
 
+    move(screen()->availableGeometry().center() - rect().center());
+
     auto* Frame1 = new QWidget(this);
     Frame1->setObjectName(QStringLiteral("Frame1"));
     Frame1->setGeometry((width() - twipsToPixels(frameWidthTwips, dpi)) / 2,
