@@ -1,0 +1,35 @@
+#include "ReferenceDataSet.h"
+
+#include "ConduitTable.h"
+#include "CsvFile.h"
+#include "MotorFrameTable.h"
+#include "SourcesTable.h"
+#include "TorqueTable.h"
+
+#include <QDir>
+
+namespace refgen {
+
+QList<ReferenceTable> buildReferenceTables(const QString& dataDirectory) {
+    const QDir dir(dataDirectory);
+    const auto csv = [&dir](const char* file) {
+        return readCsvFile(dir.filePath(QString::fromLatin1(file)));
+    };
+
+    QList<ReferenceTable> tables;
+    for (const char* name : {"tab1Pflcurrent", "tab3Pflcurrent", "tabdccurrent"}) {
+        const QString table = QString::fromLatin1(name);
+        tables << copiedTable(table, readCsvFile(dir.filePath(table + QStringLiteral(".csv"))));
+        checkDecimalCells(tables.last());
+    }
+    tables << motorFrameTable(csv("MotorFrame.csv"), csv("MotorFrame_extended.csv"));
+    tables << conduitTable(csv("conduit.csv"), csv("conduit_area_rmc.csv"),
+                           csv("conductor_area.csv"));
+    tables << torqueTable(csv("HPvTorque.csv"));
+    for (const ReferenceTable& table : tables)
+        checkKeys(table);
+    tables << sourcesTable(csv("sources.csv"), tables);
+    return tables;
+}
+
+} // namespace refgen
