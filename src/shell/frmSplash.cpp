@@ -56,16 +56,11 @@ frmSplash::frmSplash(QWidget* parent)
     Label1->setFont(bold);
     Label1->setText(productLabel());
 
-    auto* tagline =
-        new QLabel(QStringLiteral("Calculators and reference tables\nfor electricians"), Frame1);
-    tagline->setObjectName(QStringLiteral("lblTagline"));
-
     auto* layout = new QGridLayout(Frame1);
     layout->setContentsMargins(6, 6, 6, 6);
     layout->addWidget(Image2, 0, 0, 3, 1, Qt::AlignLeft | Qt::AlignTop);
     layout->addWidget(Image1, 0, 1, Qt::AlignHCenter | Qt::AlignBottom);
-    layout->addWidget(Label1, 1, 1, Qt::AlignHCenter);
-    layout->addWidget(tagline, 2, 1, Qt::AlignHCenter | Qt::AlignTop);
+    layout->addWidget(Label1, 1, 1, 2, 1, Qt::AlignHCenter | Qt::AlignTop);
     layout->addWidget(Image3, 3, 0, 1, 2, Qt::AlignCenter);
     layout->setColumnStretch(1, 1);
 
