@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QAccessible>
+#include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -162,6 +163,24 @@ TEST_F(frmOhmsLawTest, FilterOnBothEntryBoxes) {
     for (int i = 0; i < 2; ++i) {
         QTest::keyClicks(given(i), QStringLiteral("-1e+2, x"));
         EXPECT_EQ(given(i)->text(), "12");
+    }
+}
+
+} // namespace
+
+namespace {
+
+TEST(frmOhmsLawKeyboard, TabWalksEntriesThenButtons) {
+    frmOhmsLaw sheet;
+    sheet.show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&sheet));
+    sheet.setFocus();
+    auto* first = sheet.findChild<QLineEdit*>(QStringLiteral("txtgiven_0"));
+    EXPECT_TRUE(first->hasFocus()) << "the sheet hands its focus to the first entry";
+    const char* order[] = {"txtgiven_1", "cmdCalculate", "cmdClear"};
+    for (const char* name : order) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        EXPECT_EQ(QApplication::focusWidget()->objectName(), name);
     }
 }
 
