@@ -12,6 +12,7 @@
 #include "common/DisplayMask.h"
 #include "common/EntryFilterWidget.h"
 #include "common/EntryReading.h"
+#include "common/Fonts.h"
 #include "common/GlobalSubs.h"
 #include "common/Twips.h"
 
@@ -25,9 +26,7 @@ QLabel* makeHeading(QWidget* parent, const QString& name) {
     auto* heading = new QLabel(parent);
     heading->setObjectName(name + QStringLiteral("_3"));
     heading->setAlignment(Qt::AlignCenter);
-    QFont bold = heading->font();
-    bold.setBold(true);
-    heading->setFont(bold);
+    setBoldFont(heading);
     return heading;
 }
 } // namespace
@@ -52,10 +51,7 @@ frmOhmsLaw::frmOhmsLaw(QWidget* parent)
 void frmOhmsLaw::buildControls() {
     lblHeading = new QLabel(QStringLiteral("Ohms Law Calculations (DC)"), this);
     lblHeading->setObjectName(QStringLiteral("lblHeading"));
-    QFont headingFont = lblHeading->font();
-    headingFont.setBold(true);
-    headingFont.setPointSizeF(headingFont.pointSizeF() * 1.4);
-    lblHeading->setFont(headingFont);
+    setBoldFont(lblHeading, SheetHeadingScale);
 
     Frame1 = new QGroupBox(this);
     Frame1->setObjectName(QStringLiteral("Frame1"));

@@ -5,6 +5,7 @@
 #include <QPushButton>
 
 #include "common/DrawingView.h"
+#include "common/Fonts.h"
 #include "shell/ProductLabel.h"
 
 frmAbout::frmAbout(QWidget* parent)
@@ -22,10 +23,7 @@ frmAbout::frmAbout(QWidget* parent)
 
     Label1 = new QLabel(this);
     Label1->setObjectName(QStringLiteral("Label1"));
-    QFont bold = Label1->font();
-    bold.setBold(true);
-    bold.setPointSizeF(bold.pointSizeF() * 1.5);
-    Label1->setFont(bold);
+    setBoldFont(Label1, ProductLabelScale);
     Label1->setText(productLabel());
 
     auto* blurb = new QLabel(QStringLiteral("Calculators and reference tables\n"

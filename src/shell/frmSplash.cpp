@@ -6,6 +6,7 @@
 #include <QTimer>
 
 #include "common/DrawingView.h"
+#include "common/Fonts.h"
 #include "common/Twips.h"
 #include "shell/MDIMain.h"
 #include "shell/ProductLabel.h"
@@ -50,10 +51,7 @@ frmSplash::frmSplash(QWidget* parent)
 
     Label1 = new QLabel(Frame1);
     Label1->setObjectName(QStringLiteral("Label1"));
-    QFont bold = Label1->font();
-    bold.setBold(true);
-    bold.setPointSizeF(bold.pointSizeF() * 2.0);
-    Label1->setFont(bold);
+    setBoldFont(Label1, 2.0); // the splash shows the name larger than the About box
     Label1->setText(productLabel());
 
     auto* layout = new QGridLayout(Frame1);
