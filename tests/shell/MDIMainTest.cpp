@@ -87,6 +87,10 @@ TEST_F(MDIMainTest, TitleAndLoadStep) {
     EXPECT_EQ(main.frameBackground(), systemColour(SystemColour::ActiveBorder));
 }
 
+TEST_F(MDIMainTest, InitialClientAreaIsTheDesignedSize) {
+    EXPECT_EQ(main.centralWidget()->size(), QSize(pixels(10185), pixels(10740)));
+}
+
 TEST_F(MDIMainTest, MenuTreeCaptionsAreExact) {
     QStringList bar;
     for (const QAction* a : main.menuBar()->actions())
