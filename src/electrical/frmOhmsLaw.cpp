@@ -21,6 +21,8 @@ const QString notes = QStringLiteral(
     "Notes:                                I= Current in Amps             V= Voltage in Volts    "
     "      P= Power in Watts           R= Resistance in ohms");
 constexpr int notesWidthTwips = 1935;
+const QStringList historyColumns{QStringLiteral("lblRow1"), QStringLiteral("lblRow2"),
+                                 QStringLiteral("lblRow3")};
 
 QLabel* makeHeading(QWidget* parent, const QString& name) {
     auto* heading = new QLabel(parent);
@@ -31,21 +33,11 @@ QLabel* makeHeading(QWidget* parent, const QString& name) {
 }
 } // namespace
 
-frmOhmsLaw::frmOhmsLaw(QWidget* parent)
-    : QWidget(parent), history(this, {QStringLiteral("lblRow1"), QStringLiteral("lblRow2"),
-                                      QStringLiteral("lblRow3")}) {
+frmOhmsLaw::frmOhmsLaw(QWidget* parent) : QWidget(parent), history(this, historyColumns) {
     GlobalSubs::CurrentFormKind = FormKind::OhmsLaw;
     setObjectName(QStringLiteral("frmOhmsLaw"));
     buildControls();
-
-    // The captions of the formula selected at load.
-    const OhmsLawDC::Formula& first = OhmsLawDC::formula(0);
-    for (int i = 0; i < 2; ++i)
-        lblGiven[i]->setText(QString::fromLatin1(first.givens[i]));
-    lblRow1[3]->setText(QString::fromLatin1(first.headings[0]));
-    lblRow2[3]->setText(QString::fromLatin1(first.headings[1]));
-    lblRow3[3]->setText(QString::fromLatin1(first.headings[2]));
-    optFormula[0]->setChecked(true);
+    showFormula(FormulaSelect);
 }
 
 void frmOhmsLaw::buildControls() {
@@ -92,8 +84,6 @@ void frmOhmsLaw::buildControls() {
     Frame3->setObjectName(QStringLiteral("Frame3"));
     auto* grid = new QGridLayout(Frame3);
     std::array<std::array<QLabel*, 4>*, 3> columns{&lblRow1, &lblRow2, &lblRow3};
-    const std::array<QString, 3> names{QStringLiteral("lblRow1"), QStringLiteral("lblRow2"),
-                                       QStringLiteral("lblRow3")};
     for (int c = 0; c < 3; ++c) {
         auto& column = *columns[c];
         for (int row = 0; row < ResultHistory::Rows; ++row) {
@@ -102,7 +92,7 @@ void frmOhmsLaw::buildControls() {
             column[row]->setMinimumWidth(90);
             grid->addWidget(column[row], row + 1, c);
         }
-        column[3] = makeHeading(Frame3, names[c]);
+        column[3] = makeHeading(Frame3, historyColumns[c]);
         grid->addWidget(column[3], 0, c);
     }
 
@@ -147,6 +137,10 @@ void frmOhmsLaw::buildControls() {
 void frmOhmsLaw::optFormula_Click(int index) {
     cmdClear_Click();
     FormulaSelect = static_cast<qint16>(index);
+    showFormula(index);
+}
+
+void frmOhmsLaw::showFormula(int index) {
     const OhmsLawDC::Formula& f = OhmsLawDC::formula(index);
     for (int i = 0; i < 2; ++i)
         lblGiven[i]->setText(QString::fromLatin1(f.givens[i]));

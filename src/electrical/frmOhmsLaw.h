@@ -25,6 +25,8 @@ public:
 
 private:
     void buildControls();
+    // Selects the formula's option and shows its given captions and column headings.
+    void showFormula(int index);
     void Shift();
 
     qint16 FormulaSelect = 0;
