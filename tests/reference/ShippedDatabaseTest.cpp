@@ -97,7 +97,12 @@ std::vector<SheetTable> sheetTables() {
           "225", "250", "275", "300", "350", "400", "450", "500", "550", "600"},
          torqueFields(),
          neverEmpty},
-        {"sources", "TableName", {"TableName", "Source", "Edition", "Notes"}, {}, {}, neverEmpty},
+        {"sources",
+         "TableName",
+         {"TableName", "Source", "Citation", "Edition", "Notes"},
+         {},
+         {},
+         neverEmpty},
     };
 }
 

@@ -1,0 +1,31 @@
+#include "reference/SourcesLine.h"
+
+#include <QLabel>
+
+#include "reference/ReferenceDatabase.h"
+
+QString sourcesLine(ReferenceDatabase& database, const QString& table) {
+    const QString tableField = QStringLiteral("TableName");
+    const QString citationField = QStringLiteral("Citation");
+    Recordset sources =
+        database.OpenRecordset(QStringLiteral("sources"), {tableField, citationField});
+    QStringList citations;
+    for (sources.MoveFirst(); !sources.EOF(); sources.MoveNext()) {
+        if (sources.Field(tableField) == table)
+            citations << sources.Field(citationField);
+    }
+    sources.Close();
+    citations.removeAll(QString());
+    return citations.isEmpty() ? QString() : QStringLiteral("Source: ") + citations.join(u"; ");
+}
+
+QLabel* makeSourcesLabel(const QString& text, QWidget* parent) {
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(QStringLiteral("lblSources"));
+    label->setWordWrap(true);
+    label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    QFont font = label->font();
+    font.setPointSizeF(font.pointSizeF() * 0.85);
+    label->setFont(font);
+    return label;
+}

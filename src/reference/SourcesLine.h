@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QString>
+
+class QLabel;
+class QWidget;
+class ReferenceDatabase;
+
+// The small line under a reference sheet's heading that says where its numbers come from: the
+// short citations of the table's rows in the database's sources table, "Source: A; B". Empty
+// when the database has no sources for the table (the sheet's own table check reports the fault).
+QString sourcesLine(ReferenceDatabase& database, const QString& table);
+
+// A word-wrapped label in a smaller type for that line, named "lblSources".
+QLabel* makeSourcesLabel(const QString& text, QWidget* parent);
