@@ -61,3 +61,11 @@ Message arithmeticFault(ArithmeticFault fault) {
 }
 
 } // namespace Messages
+
+namespace Messages {
+
+Message referenceLookupFailed(const QString& layerText) {
+    return {layerText, error};
+}
+
+} // namespace Messages

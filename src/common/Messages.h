@@ -25,3 +25,8 @@ Message entryEmpty(const QString& boxName);
 Message entryNotANumber(const QString& boxName, const QString& text);
 Message arithmeticFault(ArithmeticFault fault);
 } // namespace Messages
+
+namespace Messages {
+// A reference look-up that found no value: the database layer's own account of what is missing.
+Message referenceLookupFailed(const QString& layerText);
+} // namespace Messages

@@ -4,6 +4,9 @@
 #include <array>
 
 #include "electrical/frmOhmsLaw.h"
+#include "reference/frmDCMotorSpecs.h"
+#include "reference/frmFlcurrents.h"
+#include "reference/frmHPvTorque.h"
 
 namespace {
 
@@ -79,8 +82,10 @@ const std::array itemTable{
     MenuItemRow{mnuGeneralItem, 5, "Wire Classes", OpenSheet, None, 0, nullptr, Small, SmallH},
     MenuItemRow{mnuGeneralItem, 6, "Resister Color Codes", OpenSheet, None, 0, nullptr, Small,
                 SmallH},
-    MenuItemRow{mnuGeneralItem, 7, "DC Motor Specs", OpenSheet, None, 0, nullptr, Wide, Wide},
-    MenuItemRow{mnuGeneralItem, 8, "HP vs. Torque ", OpenSheet, None, 0, nullptr, Wide, Wide},
+    MenuItemRow{mnuGeneralItem, 7, "DC Motor Specs", OpenSheet, None, 0, make<frmDCMotorSpecs>,
+                Wide, Wide},
+    MenuItemRow{mnuGeneralItem, 8, "HP vs. Torque ", OpenSheet, None, 0, make<frmHPvTorque>, Wide,
+                Wide},
     MenuItemRow{mnuGeneralItem, 9, "Ohms Law (DC)", OpenSheet, None, 0, make<frmOhmsLaw>, Wide,
                 Wide},
     MenuItemRow{mnuGeneralItem, 10, "Ohms Law (AC)", OpenSheet, None, 0, nullptr, Wide, Wide},
@@ -94,8 +99,8 @@ const std::array itemTable{
     MenuItemRow{itmEncRatings, 3, "IP", OpenSheet, WhiteBackground, 0, nullptr, Enclosure,
                 Enclosure},
 
-    MenuItemRow{mnuSinglePhaseItem, 0, "Full Load Current", OpenSheet, ThreePhase, 0, nullptr,
-                Narrow, Tall},
+    MenuItemRow{mnuSinglePhaseItem, 0, "Full Load Current", OpenSheet, ThreePhase, 0,
+                make<frmFlcurrents>, Narrow, Tall},
     MenuItemRow{mnuSinglePhaseItem, 1, "Current Calcuations", OpenSheet, ThreePhase, 0, nullptr,
                 Narrow, Tall},
     MenuItemRow{mnuSinglePhaseItem, 2, "Efficiency Calculations", OpenSheet, ThreePhase, 0, nullptr,
@@ -103,8 +108,8 @@ const std::array itemTable{
     MenuItemRow{mnuSinglePhaseItem, 3, "Power Calculations", OpenSheet, ThreePhase, 0, nullptr,
                 Narrow, Tall},
 
-    MenuItemRow{mnu3PhaseItem, 0, "Full Load Current", OpenSheet, ThreePhase, -1, nullptr, Narrow,
-                Tall},
+    MenuItemRow{mnu3PhaseItem, 0, "Full Load Current", OpenSheet, ThreePhase, -1,
+                make<frmFlcurrents>, Narrow, Tall},
     MenuItemRow{mnu3PhaseItem, 1, "Current Calculations", OpenSheet, ThreePhase, -1, nullptr, Wide,
                 Wide},
     MenuItemRow{mnu3PhaseItem, 2, "Efficiency and Power Factor", OpenSheet, ThreePhase, -1, nullptr,

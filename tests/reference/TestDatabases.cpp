@@ -28,6 +28,16 @@ QString buildSampleDatabase(const QTemporaryDir& dir) {
     return path;
 }
 
+QString buildDatabase(const QTemporaryDir& dir, const QString& fileName,
+                      const QList<std::pair<QString, QString>>& csvTables) {
+    QList<refgen::ReferenceTable> tables;
+    for (const auto& [name, csv] : csvTables)
+        tables << refgen::copiedTable(name, refgen::parseCsv(csv, name + QStringLiteral(".csv")));
+    const QString path = dir.filePath(fileName);
+    refgen::writeDatabase(tables, path);
+    return path;
+}
+
 FileSnapshot FileSnapshot::of(const QString& path) {
     QFile file(path);
     FileSnapshot snapshot;

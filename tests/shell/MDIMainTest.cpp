@@ -52,6 +52,10 @@ struct BuiltSheet {
 };
 const BuiltSheet builtSheets[] = {
     {"mnuGeneralItem_9", FormKind::OhmsLaw, 1050, 1050},
+    {"mnuGeneralItem_7", FormKind::DCMotorSpecs, 1050, 1050},
+    {"mnuGeneralItem_8", FormKind::HPvTorque, 1050, 1050},
+    {"mnuSinglePhaseItem_0", FormKind::Flcurrents, 500, 1000},
+    {"mnu3PhaseItem_0", FormKind::Flcurrents, 500, 1000},
 };
 
 class MDIMainTest : public ::testing::Test {

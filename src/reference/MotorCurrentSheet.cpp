@@ -1,0 +1,150 @@
+#include "reference/MotorCurrentSheet.h"
+
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+#include <algorithm>
+
+#include "common/Fonts.h"
+#include "common/GlobalSubs.h"
+#include "common/VoltageList.h"
+#include "reference/HorsepowerList.h"
+#include "reference/SourcesLine.h"
+
+namespace {
+// Display order, left to right; the shift walks them in the same order, which changes nothing.
+const QStringList historyColumns{QStringLiteral("lblHp"), QStringLiteral("lblVoltage"),
+                                 QStringLiteral("lblAmps")};
+const std::array<const char*, 3> columnHeadings{"HP", "E(Volts)", "I(Amperes)"};
+constexpr int cellWidth = 90;
+} // namespace
+
+MotorCurrentSheet::MotorCurrentSheet(const MotorCurrentLayout& layout, QWidget* parent,
+                                     const QString& databasePath)
+    : QWidget(parent), m_layout(layout), history(this, historyColumns),
+      database(QString::fromLatin1(layout.table), databasePath) {
+    GlobalSubs::CurrentFormKind = layout.kind;
+    setObjectName(QString::fromLatin1(layout.formName));
+    buildControls();
+    fraHp->select(layout.horsepowerAtLoad);
+    fraVoltage->select(layout.voltageAtLoad);
+    optHp_Click(layout.horsepowerAtLoad);
+    optVoltage_Click(layout.voltageAtLoad);
+}
+
+void MotorCurrentSheet::buildControls() {
+    Label6[0] = new QLabel(QString::fromLatin1(m_layout.heading), this);
+    Label6[0]->setObjectName(QStringLiteral("Label6_0"));
+    setBoldFont(Label6[0], SheetHeadingScale);
+    lblSources = makeSourcesLabel(database.sources(), this);
+    lblSources->setVisible(!database.sources().isEmpty());
+
+    fraCurrent = new QGroupBox(this);
+    fraCurrent->setObjectName(QStringLiteral("fraCurrent"));
+    fraHp = new HorsepowerList(m_layout.horsepowers, m_layout.shownHorsepowers, fraCurrent);
+    connect(fraHp, &HorsepowerList::chosen, this, &MotorCurrentSheet::optHp_Click);
+    fraVoltage = new VoltageList(QStringLiteral("Voltage"), QStringLiteral("optVoltage"),
+                                 fraCurrent, m_layout.voltages);
+    fraVoltage->setObjectName(QStringLiteral("fraVoltage"));
+    // A hidden option gives up its place, so the options shown close up at the top.
+    for (int i = 0; i < fraVoltage->count(); ++i)
+        fraVoltage->option(i)->setVisible(std::ranges::find(m_layout.shownVoltages, i) !=
+                                          m_layout.shownVoltages.end());
+    connect(fraVoltage, &VoltageList::voltageChosen, this, &MotorCurrentSheet::optVoltage_Click);
+
+    Frame1 = new QGroupBox(fraCurrent);
+    Frame1->setObjectName(QStringLiteral("Frame1"));
+    auto* grid = new QGridLayout(Frame1);
+    for (int c = 0; c < history.columnCount(); ++c) {
+        label2[c] = new QLabel(QString::fromLatin1(columnHeadings[c]), Frame1);
+        label2[c]->setObjectName(QStringLiteral("label2_%1").arg(c));
+        label2[c]->setAlignment(Qt::AlignCenter);
+        setBoldFont(label2[c]);
+        grid->addWidget(label2[c], 0, c);
+        for (int row = 0; row < ResultHistory::Rows; ++row) {
+            QLabel* cell = history.label(c, row);
+            cell->setParent(Frame1);
+            cell->setMinimumWidth(cellWidth);
+            grid->addWidget(cell, row + 1, c);
+        }
+    }
+
+    cmdFind = new QPushButton(QStringLiteral("FIND (A)"), fraCurrent);
+    cmdFind->setObjectName(QString::fromLatin1(m_layout.findButton));
+    cmdFind->setAutoDefault(false);
+    connect(cmdFind, &QPushButton::clicked, this, &MotorCurrentSheet::findCurrent);
+    cmdClear = new QPushButton(QStringLiteral("CLEAR"), fraCurrent);
+    cmdClear->setObjectName(QString::fromLatin1(m_layout.clearButton));
+    cmdClear->setAutoDefault(false);
+    connect(cmdClear, &QPushButton::clicked, this, &MotorCurrentSheet::clearHistory);
+
+    lblTypical = new QLabel(QString::fromLatin1(MotorCurrentLayouts::TypicalFootnote), fraCurrent);
+    lblTypical->setObjectName(QStringLiteral("lblTypical"));
+    lblTypical->setVisible(!m_layout.typicalHorsepowers.empty());
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(cmdFind);
+    buttons->addWidget(cmdClear);
+    auto* right = new QVBoxLayout;
+    right->addWidget(Frame1);
+    right->addLayout(buttons);
+    right->addWidget(lblTypical);
+    right->addStretch();
+    auto* body = new QHBoxLayout(fraCurrent);
+    body->addWidget(fraHp, 0, Qt::AlignTop);
+    body->addWidget(fraVoltage, 0, Qt::AlignTop);
+    body->addLayout(right);
+    body->addStretch();
+
+    auto* page = new QVBoxLayout(this);
+    page->addWidget(Label6[0]);
+    page->addWidget(lblSources);
+    page->addWidget(fraCurrent);
+    page->addStretch();
+
+    setFocusProxy(fraHp->option(m_layout.horsepowerAtLoad));
+    setTabOrder(fraVoltage->option(fraVoltage->count() - 1), cmdFind);
+    setTabOrder(cmdFind, cmdClear);
+}
+
+void MotorCurrentSheet::optHp_Click(int index) {
+    if (index < 0 || index >= static_cast<int>(m_layout.horsepowers.size()))
+        return;
+    const HorsepowerOption& hp = m_layout.horsepowers[index];
+    m_horsepowerKey = QString::fromLatin1(hp.key);
+    m_horsepowerText = QString::fromLatin1(hp.text);
+    m_typical =
+        std::ranges::find(m_layout.typicalHorsepowers, index) != m_layout.typicalHorsepowers.end();
+}
+
+void MotorCurrentSheet::optVoltage_Click(int index) {
+    if (index < 0 || index >= fraVoltage->count())
+        return;
+    m_voltageColumn = VoltageList::caption(fraVoltage->volts(index));
+}
+
+void MotorCurrentSheet::findCurrent() {
+    // The history moves only once a current is found, so a failed look-up leaves the rows as
+    // they were instead of repeating the previous result as if it were new.
+    const auto cells = database.lookUp(QString::fromLatin1(MotorCurrentLayouts::KeyField),
+                                       m_horsepowerKey, {m_voltageColumn});
+    if (!cells)
+        return;
+    QString amps = cells->front();
+    if (m_typical && amps != QLatin1String(NoValueText))
+        amps += QLatin1String(MotorCurrentLayouts::TypicalMark);
+    Shift();
+    history.setNewestRow({m_horsepowerText, m_voltageColumn, amps});
+}
+
+void MotorCurrentSheet::clearHistory() {
+    history.clear();
+}
+
+void MotorCurrentSheet::Shift() {
+    history.shift();
+}

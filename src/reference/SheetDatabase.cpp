@@ -1,0 +1,43 @@
+#include "reference/SheetDatabase.h"
+
+#include "common/ErrorBox.h"
+#include "common/Messages.h"
+#include "reference/SourcesLine.h"
+
+SheetDatabase::SheetDatabase(const QString& table, const QString& path) {
+    const bool opened = path.isEmpty() ? m_database.Open() : m_database.Open(path);
+    if (!opened) {
+        m_openFault = m_database.ErrorText();
+        return;
+    }
+    m_table = m_database.OpenRecordset(table);
+    if (!m_table.IsOpen()) {
+        m_openFault = m_table.ErrorText();
+        return;
+    }
+    m_sources = sourcesLine(m_database, table);
+}
+
+SheetDatabase::~SheetDatabase() {
+    m_table.Close();
+    m_database.Close();
+}
+
+std::optional<QStringList> SheetDatabase::lookUp(const QString& keyField, const QString& key,
+                                                 const QStringList& valueFields) {
+    if (!m_openFault.isEmpty()) {
+        showError(Messages::referenceLookupFailed(m_openFault));
+        return std::nullopt;
+    }
+    QStringList cells;
+    for (const QString& field : valueFields) {
+        const std::optional<QString> cell = m_table.Lookup(keyField, key, field);
+        if (!cell) {
+            showError(Messages::referenceLookupFailed(m_table.ErrorText()));
+            return std::nullopt;
+        }
+        const QString shown = cell->trimmed();
+        cells << (shown.isEmpty() ? QString::fromLatin1(NoValueText) : shown);
+    }
+    return cells;
+}
