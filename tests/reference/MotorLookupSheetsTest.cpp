@@ -284,6 +284,10 @@ TEST(MotorLookupSheets, HoldTheDatabaseWhileLoaded) {
 
 // --- History and CLEAR -----------------------------------------------------------------------
 
+void PrintTo(const Sheet* sheet, std::ostream* os) {
+    *os << sheet->name;
+}
+
 class HistoryTest : public testing::TestWithParam<const Sheet*> {
 protected:
     ErrorRecorder errors;
