@@ -91,8 +91,9 @@ void frmHPvTorque::buildControls() {
         auto* grid = new QGridLayout(fraGrid[g]);
         grid->setHorizontalSpacing(4);
         for (int c = 0; c < columnsPerGrid; ++c) {
+            // The speed over RPM on a second line keeps seven columns within a narrow sheet.
             const QString heading =
-                c == 0 ? QStringLiteral("HP") : QStringLiteral("%1 RPM").arg(speedOf(g, c - 1));
+                c == 0 ? QStringLiteral("HP") : QStringLiteral("%1\nRPM").arg(speedOf(g, c - 1));
             grid->addWidget(makeHeader(heading, g, c, fraGrid[g]), 0, c);
             for (int row = 0; row < ResultHistory::Rows; ++row) {
                 QLabel* cell = history.label(g * columnsPerGrid + c, row);
