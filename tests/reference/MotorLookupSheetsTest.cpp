@@ -314,7 +314,7 @@ TEST_P(HistoryTest, KeepsTheLastThreeAndClearKeepsTheSelection) {
     EXPECT_TRUE(errors.shown.empty());
 }
 
-INSTANTIATE_TEST_SUITE_P(Sheets, HistoryTest, testing::Values(&threePhase, &dcMotor, &torque),
+INSTANTIATE_TEST_SUITE_P(Sheets, HistoryTest, testing::Values(&dcMotor, &torque),
                          [](const auto& info) { return std::string(info.param->name); });
 
 // --- Database faults -------------------------------------------------------------------------
@@ -366,11 +366,6 @@ const FaultCase faultCases[] = {
          return database(d, "tabdccurrent", "Hp,115V,230V\n1,9.5,4.7\n");
      },
      false, nullptr, "has no table tab1Pflcurrent"},
-    {"MissingTorqueTable", &torque,
-     [](const QTemporaryDir& d) {
-         return database(d, "tabdccurrent", "Hp,115V,230V\n1,9.5,4.7\n");
-     },
-     false, nullptr, "has no table HPvTorque"},
     {"MissingKeyField", &singlePhase,
      [](const QTemporaryDir& d) {
          return database(d, "tab1Pflcurrent", "HP,115V,230V\n.167,4.4,2.2\n");
