@@ -1,6 +1,7 @@
 #include "electrical/PowerSheet.h"
 
 #include <QLabel>
+#include <QLineEdit>
 #include <QVBoxLayout>
 
 #include "common/Fonts.h"

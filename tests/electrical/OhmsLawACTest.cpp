@@ -53,8 +53,9 @@ TEST(OhmsLawAC, DivisorTestsAndAngleUseFollowTheFormulaTable) {
         EXPECT_EQ(formula(i).headings[0] == nullptr, twoGivens) << i;
         const bool divides = !(i == 3 || i == 5 || i == 9 || i == 10);
         EXPECT_EQ(dividesBySecondGiven(i), divides) << i;
-        if (divides)
+        if (divides) {
             EXPECT_EQ(evaluate(i, 1, 0, 1).fault, ArithmeticFault::DivisionByZero) << i;
+        }
     }
     EXPECT_STREQ(formula(1).caption, "I= Sqr (( P)  / (Z cos(Theta))) ");
 }

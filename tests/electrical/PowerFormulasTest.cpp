@@ -70,8 +70,9 @@ TEST(PowerFormulas, DocumentedResultsAndRefusals) {
     for (const PowerCase& c : cases) {
         const Calculated r = c.compute();
         EXPECT_EQ(r.fault, c.fault) << c.what;
-        if (r.ok())
+        if (r.ok()) {
             EXPECT_EQ(formatMask(r.value, c.mask), QString::fromLatin1(c.shown)) << c.what;
+        }
     }
 }
 

@@ -9,6 +9,7 @@
 
 #include "common/GlobalSubs.h"
 #include "common/SystemColours.h"
+#include "common/VoltageList.h"
 #include "electrical/frm3PCurrent.h"
 #include "electrical/frmEff.h"
 #include "electrical/frmKVA.h"
@@ -202,8 +203,9 @@ TEST(PowerSheets, CalculationsWriteTheDocumentedRows) {
         EXPECT_TRUE(errors.shown.empty()) << c.press.calculate;
         EXPECT_EQ(newestRow(*sheet, c.columns), c.row) << c.press.option;
         for (const auto& [box, value] : c.press.entries) {
-            if (QString::fromLatin1(value).isEmpty())
+            if (QString::fromLatin1(value).isEmpty()) {
                 EXPECT_EQ(child<QLineEdit>(*sheet, box)->text(), "0") << box;
+            }
         }
     }
 }
@@ -282,13 +284,15 @@ TEST(PowerSheets, RefusedPressesKeepTheHistory) {
         for (int i = 0; i < 3; ++i)
             press(*sheet, c.bad);
         ASSERT_EQ(errors.shown.size(), 3u) << c.bad.calculate;
-        if (c.text)
+        if (c.text) {
             EXPECT_EQ(errors.shown[0].text, c.text);
+        }
         EXPECT_EQ(errors.shown[0].title, c.title);
         EXPECT_EQ(newestRow(*sheet, {c.column}), before) << c.column;
         EXPECT_EQ(newestRow(*sheet, {c.column}, 1), QStringList{""}) << c.column;
-        if (c.zeroedBox)
+        if (c.zeroedBox) {
             EXPECT_EQ(child<QLineEdit>(*sheet, c.zeroedBox)->text(), "0");
+        }
         for (int r = 0; r < 3; ++r) {
             const QString shown = newestRow(*sheet, {c.column}, r).front();
             EXPECT_FALSE(shown.contains(u"inf") || shown.contains(u"nan"));

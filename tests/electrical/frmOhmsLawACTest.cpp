@@ -40,8 +40,9 @@ protected:
     }
     void pick(int index) {
         sheet.show();
-        QTest::mouseClick(child<QRadioButton>(QStringLiteral("optFormula_%1").arg(index)),
-                          Qt::LeftButton);
+        // Clicked on its indicator: a short caption leaves the option's centre outside its text.
+        auto* option = child<QRadioButton>(QStringLiteral("optFormula_%1").arg(index));
+        QTest::mouseClick(option, Qt::LeftButton, {}, QPoint(6, option->height() / 2));
     }
 };
 
