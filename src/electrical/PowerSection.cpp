@@ -16,7 +16,8 @@
 
 namespace {
 constexpr int PercentDivisor = 100;
-constexpr int HistoryCellWidth = 80;
+constexpr int HistoryCellWidth = 72;
+constexpr int EntryWidth = 110;
 
 QStringList columnNames(const Section::Layout& layout) {
     QStringList names;
@@ -59,12 +60,14 @@ void PowerSection::buildControls(std::span<QLabel*> headers, bool threePhase) {
         connect(entries[i].box, &QLineEdit::returnPressed, this, [this] { cmdCalculate->click(); });
         middle->addWidget(entries[i].caption);
         auto* line = new QHBoxLayout;
+        entries[i].box->setFixedWidth(EntryWidth);
         line->addWidget(entries[i].box);
         if (e.percentName) {
             auto* percent = new QLabel(QStringLiteral("(%)"), this);
             percent->setObjectName(QString::fromLatin1(e.percentName));
             line->addWidget(percent);
         }
+        line->addStretch();
         middle->addLayout(line);
     }
     formula = new QLabel(
@@ -79,6 +82,7 @@ void PowerSection::buildControls(std::span<QLabel*> headers, bool threePhase) {
     grid->setObjectName(QString::fromLatin1(layout.gridName));
     grid->setFrameShape(QFrame::StyledPanel);
     auto* cells = new QGridLayout(grid);
+    cells->setHorizontalSpacing(4);
     for (int c = 0; c < layout.columnCount; ++c) {
         const Section::Column& column = layout.columns[c];
         auto* header = new QLabel(QString::fromLatin1(column.header), grid);
@@ -114,7 +118,7 @@ void PowerSection::buildControls(std::span<QLabel*> headers, bool threePhase) {
     body->addWidget(volts);
     body->addLayout(middle);
     body->addLayout(right);
-    body->addStretch();
+    body->addStretch(1); // the spare width goes to the right, keeping the grid by its entries
 }
 
 bool PowerSection::readEntries(Section::Values& values) const {
