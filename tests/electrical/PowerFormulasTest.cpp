@@ -76,14 +76,4 @@ TEST(PowerFormulas, DocumentedResultsAndRefusals) {
     }
 }
 
-// The three-phase result is the single-phase one divided (current) or multiplied (power) by the
-// decimal 1.732, never by the square root of 3.
-TEST(PowerFormulas, ThreePhaseFactorIsTheDecimal) {
-    EXPECT_DOUBLE_EQ(LineCurrent::fromKVA(1, 1000, false).value /
-                         LineCurrent::fromKVA(1, 1000, true).value,
-                     1.732);
-    EXPECT_DOUBLE_EQ(PowerFromCurrent::kva(1, 1000, true).value, 1.732);
-    EXPECT_DOUBLE_EQ(MotorEfficiency::powerFactor(1, 1, 746, false).value, 1.0);
-}
-
 } // namespace

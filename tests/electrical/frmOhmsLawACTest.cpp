@@ -123,25 +123,6 @@ TEST_F(frmOhmsLawACTest, RefusedPressesShowTheirMessagesAndKeepTheHistory) {
     }
 }
 
-TEST_F(frmOhmsLawACTest, AnglesOffTheCheckValuesAreAccepted) {
-    pick(10);
-    for (const char* theta : {"90.5", "10170", "1.2"}) {
-        errors.shown.clear();
-        calculate(QStringLiteral("2"), QStringLiteral("120"), QString::fromLatin1(theta));
-        EXPECT_TRUE(errors.shown.empty()) << theta;
-        EXPECT_EQ(cellLabel(2, 0)->text(),
-                  QString::number(QString::fromLatin1(theta).toDouble(), 'f', 2))
-            << theta;
-    }
-}
-
-TEST_F(frmOhmsLawACTest, OptionCaptionsAreKeptExactly) {
-    EXPECT_EQ(child<QRadioButton>(QStringLiteral("optFormula_1"))->text(),
-              "I= Sqr (( P)  / (Z cos(Theta))) ");
-    EXPECT_EQ(child<QRadioButton>(QStringLiteral("optFormula_11"))->text(),
-              "P= ((V^2)cos(Theta))/ Z");
-}
-
 TEST_F(frmOhmsLawACTest, KeyboardChoiceOfAFormulaActsLikeTheMouse) {
     child<QRadioButton>(QStringLiteral("optFormula_7"))->setChecked(true);
     EXPECT_EQ(row(3), (QStringList{"P(Watts)", "I(Amps)", "Theta", "Z(ohms)"}));
