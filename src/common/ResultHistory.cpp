@@ -58,3 +58,10 @@ void ResultHistory::setNewestRow(const QStringList& texts) {
     for (qsizetype c = 0; c < n; ++c)
         m_columns[c][0]->setText(texts[c]);
 }
+
+void ResultHistory::setNewestRowBackground(int column, const QColor& background) {
+    QLabel* label = m_columns.at(column)[0];
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::Window, background);
+    label->setPalette(palette);
+}

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QColor>
 #include <QStringList>
 #include <array>
 #include <vector>
@@ -29,6 +30,8 @@ public:
     void clear();
     // Writes the newest row, one text per column.
     void setNewestRow(const QStringList& texts);
+    // Gives the newest-row cell of `column` its own background; the text colour stays.
+    void setNewestRowBackground(int column, const QColor& background);
 
 private:
     std::vector<Column> m_columns;

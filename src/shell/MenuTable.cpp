@@ -3,7 +3,11 @@
 #include <algorithm>
 #include <array>
 
+#include "electrical/frm3PCurrent.h"
+#include "electrical/frmEff.h"
+#include "electrical/frmKVA.h"
 #include "electrical/frmOhmsLaw.h"
+#include "electrical/frmOhmsLawAC.h"
 #include "reference/frmDCMotorSpecs.h"
 #include "reference/frmFlcurrents.h"
 #include "reference/frmHPvTorque.h"
@@ -88,7 +92,8 @@ const std::array itemTable{
                 Wide},
     MenuItemRow{mnuGeneralItem, 9, "Ohms Law (DC)", OpenSheet, None, 0, make<frmOhmsLaw>, Wide,
                 Wide},
-    MenuItemRow{mnuGeneralItem, 10, "Ohms Law (AC)", OpenSheet, None, 0, nullptr, Wide, Wide},
+    MenuItemRow{mnuGeneralItem, 10, "Ohms Law (AC)", OpenSheet, None, 0, make<frmOhmsLawAC>, Wide,
+                Wide},
 
     MenuItemRow{itmEncRatings, 0, "NEMA", OpenSheet, WhiteBackground, 0, nullptr, Enclosure,
                 Enclosure},
@@ -101,21 +106,21 @@ const std::array itemTable{
 
     MenuItemRow{mnuSinglePhaseItem, 0, "Full Load Current", OpenSheet, ThreePhase, 0,
                 make<frmFlcurrents>, Narrow, Tall},
-    MenuItemRow{mnuSinglePhaseItem, 1, "Current Calcuations", OpenSheet, ThreePhase, 0, nullptr,
-                Narrow, Tall},
-    MenuItemRow{mnuSinglePhaseItem, 2, "Efficiency Calculations", OpenSheet, ThreePhase, 0, nullptr,
-                Narrow, Tall},
-    MenuItemRow{mnuSinglePhaseItem, 3, "Power Calculations", OpenSheet, ThreePhase, 0, nullptr,
+    MenuItemRow{mnuSinglePhaseItem, 1, "Current Calcuations", OpenSheet, ThreePhase, 0,
+                make<frm3PCurrent>, Narrow, Tall},
+    MenuItemRow{mnuSinglePhaseItem, 2, "Efficiency Calculations", OpenSheet, ThreePhase, 0,
+                make<frmEff>, Narrow, Tall},
+    MenuItemRow{mnuSinglePhaseItem, 3, "Power Calculations", OpenSheet, ThreePhase, 0, make<frmKVA>,
                 Narrow, Tall},
 
     MenuItemRow{mnu3PhaseItem, 0, "Full Load Current", OpenSheet, ThreePhase, -1,
                 make<frmFlcurrents>, Narrow, Tall},
-    MenuItemRow{mnu3PhaseItem, 1, "Current Calculations", OpenSheet, ThreePhase, -1, nullptr, Wide,
-                Wide},
-    MenuItemRow{mnu3PhaseItem, 2, "Efficiency and Power Factor", OpenSheet, ThreePhase, -1, nullptr,
+    MenuItemRow{mnu3PhaseItem, 1, "Current Calculations", OpenSheet, ThreePhase, -1,
+                make<frm3PCurrent>, Wide, Wide},
+    MenuItemRow{mnu3PhaseItem, 2, "Efficiency and Power Factor", OpenSheet, ThreePhase, -1,
+                make<frmEff>, Wide, Wide},
+    MenuItemRow{mnu3PhaseItem, 3, "Power Calculations", OpenSheet, ThreePhase, -1, make<frmKVA>,
                 Wide, Wide},
-    MenuItemRow{mnu3PhaseItem, 3, "Power Calculations", OpenSheet, ThreePhase, -1, nullptr, Wide,
-                Wide},
 
     MenuItemRow{mnuHelpItem, 1, "About", About},
 };

@@ -56,6 +56,13 @@ const BuiltSheet builtSheets[] = {
     {"mnuGeneralItem_8", FormKind::HPvTorque, 1050, 1050},
     {"mnuSinglePhaseItem_0", FormKind::Flcurrents, 500, 1000},
     {"mnu3PhaseItem_0", FormKind::Flcurrents, 500, 1000},
+    {"mnuGeneralItem_10", FormKind::OhmsLawAC, 1050, 1050},
+    {"mnuSinglePhaseItem_1", FormKind::ThreePCurrent, 500, 1000},
+    {"mnuSinglePhaseItem_2", FormKind::Eff, 500, 1000},
+    {"mnuSinglePhaseItem_3", FormKind::KVA, 500, 1000},
+    {"mnu3PhaseItem_1", FormKind::ThreePCurrent, 1050, 1050},
+    {"mnu3PhaseItem_2", FormKind::Eff, 1050, 1050},
+    {"mnu3PhaseItem_3", FormKind::KVA, 1050, 1050},
 };
 
 class MDIMainTest : public ::testing::Test {
