@@ -7,7 +7,9 @@
 enum class SystemColour {
     WindowFrame = 7, // black frame lines on the classic desktop
     WindowText = 8,
-    ActiveBorder = 10, // the neutral face colour of window borders
+    ActiveBorder = 10,    // the neutral face colour of window borders
+    WindowBackground = 5, // the ground of entry boxes
+    InactiveBorder = 11,  // a locked entry box
 };
 
 QColor systemColour(SystemColour colour);
