@@ -7,9 +7,10 @@
 enum class SystemColour {
     WindowFrame = 7, // black frame lines on the classic desktop
     WindowText = 8,
-    ActiveBorder = 10,    // the neutral face colour of window borders
-    WindowBackground = 5, // the ground of entry boxes
-    InactiveBorder = 11,  // a locked entry box
+    ActiveBorder = 10, // the neutral face colour of window borders
+    // The ground of an entry box, and of a locked one.
+    WindowBackground = 5,
+    InactiveBorder = 11,
 };
 
 QColor systemColour(SystemColour colour);

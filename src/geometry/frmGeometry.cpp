@@ -30,13 +30,13 @@ constexpr int LabelWidth = 70;
 constexpr int LabelHeight = 18;
 constexpr std::array<Spot, 8> spots{{
     {314, 124, Qt::AlignLeft},    // a
-    {130, 246, Qt::AlignHCenter}, // b
-    {86, 108, Qt::AlignRight},    // c
+    {165, 246, Qt::AlignHCenter}, // b
+    {120, 98, Qt::AlignRight},    // c
     {84, 184, Qt::AlignLeft},     // A
-    {296, 30, Qt::AlignLeft},     // B
+    {297, 10, Qt::AlignLeft},     // B
     {314, 106, Qt::AlignLeft},    // "a="
-    {86, 90, Qt::AlignRight},     // "c="
-    {130, 228, Qt::AlignHCenter}, // "b="
+    {120, 80, Qt::AlignRight},    // "c="
+    {165, 228, Qt::AlignHCenter}, // "b="
 }};
 
 void setBackground(QLineEdit* box, const QColor& colour) {

@@ -58,7 +58,7 @@ void frmPolygon::buildControls() {
     fraSphereResults = new QGroupBox(this);
     fraSphereResults->setObjectName(QStringLiteral("fraSphereResults"));
     auto* grid = new QGridLayout(fraSphereResults);
-    grid->setHorizontalSpacing(16);
+    grid->setHorizontalSpacing(10);
     lblResult[20] =
         makeLabel(fraSphereResults, QStringLiteral("Polygon"), QStringLiteral("lblResult_20"));
     lblResult[21] =
@@ -80,7 +80,7 @@ void frmPolygon::buildControls() {
                                      QStringLiteral("lblResult_%1").arg(sides));
         lblAnswer[i] = makeLabel(fraSphereResults, {}, QStringLiteral("lblAnswer_%1").arg(i));
         lblAnswer[i]->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
-        lblAnswer[i]->setMinimumWidth(120);
+        lblAnswer[i]->setMinimumWidth(80);
         lblAnswer[i]->setTextInteractionFlags(Qt::TextSelectableByMouse);
         lblAnswer[i]->setAccessibleName(QStringLiteral("%1 area").arg(lblResult[i]->text()));
         grid->addWidget(lblResult[i], i + 1, 0);
