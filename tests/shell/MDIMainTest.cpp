@@ -52,6 +52,12 @@ struct BuiltSheet {
 };
 const BuiltSheet builtSheets[] = {
     {"mnuGeneralItem_9", FormKind::OhmsLaw, 1050, 1050},
+    {"mnuGeometryItem_0", FormKind::Circle, 1050, 1050},
+    {"mnuGeometryItem_1", FormKind::Geometry, 1050, 1050},
+    {"mnuGeometryItem_9", FormKind::Polygon, 1050, 1050},
+    {"mnuGeometryItem_10", FormKind::Circle, 1050, 1050},
+    {"mnuGeometryItem_11", FormKind::Circle, 1050, 1050},
+    {"mnu3dGeometryItem_0", FormKind::Sphere, 1050, 1050},
 };
 
 class MDIMainTest : public ::testing::Test {
