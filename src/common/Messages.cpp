@@ -60,6 +60,13 @@ Message arithmeticFault(ArithmeticFault fault) {
     return {};
 }
 
+Message legNotShorterThanHypotenuse(const QString& leg) {
+    return {QStringLiteral("Side %1 must be shorter than the hypotenuse c, or there is no right "
+                           "triangle.\nCorrect the values, then calculate again.")
+                .arg(leg),
+            error};
+}
+
 } // namespace Messages
 
 namespace Messages {

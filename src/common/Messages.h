@@ -24,6 +24,9 @@ Message cosThetaZero();
 Message entryEmpty(const QString& boxName);
 Message entryNotANumber(const QString& boxName, const QString& text);
 Message arithmeticFault(ArithmeticFault fault);
+
+// A right triangle whose leg `leg` ("a" or "b") is given not shorter than its hypotenuse.
+Message legNotShorterThanHypotenuse(const QString& leg);
 } // namespace Messages
 
 namespace Messages {

@@ -12,6 +12,10 @@ QColor systemColour(SystemColour colour) {
         return palette.color(QPalette::Active, QPalette::WindowText);
     case SystemColour::ActiveBorder:
         return palette.color(QPalette::Active, QPalette::Window);
+    case SystemColour::WindowBackground:
+        return palette.color(QPalette::Active, QPalette::Base);
+    case SystemColour::InactiveBorder:
+        return palette.color(QPalette::Disabled, QPalette::Button);
     }
     return {};
 }

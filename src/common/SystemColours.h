@@ -8,6 +8,9 @@ enum class SystemColour {
     WindowFrame = 7, // black frame lines on the classic desktop
     WindowText = 8,
     ActiveBorder = 10, // the neutral face colour of window borders
+    // The ground of an entry box, and of a locked one.
+    WindowBackground = 5,
+    InactiveBorder = 11,
 };
 
 QColor systemColour(SystemColour colour);

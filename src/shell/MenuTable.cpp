@@ -8,6 +8,10 @@
 #include "electrical/frmKVA.h"
 #include "electrical/frmOhmsLaw.h"
 #include "electrical/frmOhmsLawAC.h"
+#include "geometry/frmCircle.h"
+#include "geometry/frmGeometry.h"
+#include "geometry/frmPolygon.h"
+#include "geometry/frmSphere.h"
 #include "reference/frmDCMotorSpecs.h"
 #include "reference/frmFlcurrents.h"
 #include "reference/frmHPvTorque.h"
@@ -45,8 +49,10 @@ constexpr std::array menuTable{
 const std::array itemTable{
     MenuItemRow{mnuFileItem, 1, "&Exit", Exit},
 
-    MenuItemRow{mnuGeometryItem, 0, "Circle", OpenSheet, CircleSelect, 0, nullptr, Wide, Wide},
-    MenuItemRow{mnuGeometryItem, 1, "Triangle (Right)", OpenSheet, None, 0, nullptr, Wide, Wide},
+    MenuItemRow{mnuGeometryItem, 0, "Circle", OpenSheet, CircleSelect, 0, make<frmCircle>, Wide,
+                Wide},
+    MenuItemRow{mnuGeometryItem, 1, "Triangle (Right)", OpenSheet, None, 0, make<frmGeometry>, Wide,
+                Wide},
     MenuItemRow{mnuGeometryItem, 2, "Rectangle", OpenSheet, FigureSelect, 0, nullptr, Wide, Wide},
     MenuItemRow{mnuGeometryItem, 3, "Parallelogram", OpenSheet, FigureSelect, 1, nullptr, Wide,
                 Wide},
@@ -57,12 +63,14 @@ const std::array itemTable{
     MenuItemRow{mnuGeometryItem, 7, "Trapezium", OpenSheet, FigureSelect, 5, nullptr, Wide, Wide},
     MenuItemRow{mnuGeometryItem, 8, "Triangle (Equilateral)", OpenSheet, FigureSelect, 6, nullptr,
                 Wide, Wide},
-    MenuItemRow{mnuGeometryItem, 9, "Regular Polygon", OpenSheet, None, 0, nullptr, Wide, Wide},
-    MenuItemRow{mnuGeometryItem, 10, "Circle Sections", OpenSheet, CircleSelect, 1, nullptr, Wide,
+    MenuItemRow{mnuGeometryItem, 9, "Regular Polygon", OpenSheet, None, 0, make<frmPolygon>, Wide,
                 Wide},
-    MenuItemRow{mnuGeometryItem, 11, "Ellipse", OpenSheet, CircleSelect, 2, nullptr, Wide, Wide},
+    MenuItemRow{mnuGeometryItem, 10, "Circle Sections", OpenSheet, CircleSelect, 1, make<frmCircle>,
+                Wide, Wide},
+    MenuItemRow{mnuGeometryItem, 11, "Ellipse", OpenSheet, CircleSelect, 2, make<frmCircle>, Wide,
+                Wide},
 
-    MenuItemRow{mnu3dGeometryItem, 0, "Sphere", OpenSheet, None, 0, nullptr, Wide, Wide},
+    MenuItemRow{mnu3dGeometryItem, 0, "Sphere", OpenSheet, None, 0, make<frmSphere>, Wide, Wide},
     MenuItemRow{mnu3dGeometryItem, 1, "Cube", OpenSheet, FigureSelect, 7, nullptr, Wide, Wide},
     MenuItemRow{mnu3dGeometryItem, 2, "Right Prism", OpenSheet, FigureSelect, 8, nullptr, Wide,
                 Wide},

@@ -63,6 +63,12 @@ const BuiltSheet builtSheets[] = {
     {"mnu3PhaseItem_1", FormKind::ThreePCurrent, 1050, 1050},
     {"mnu3PhaseItem_2", FormKind::Eff, 1050, 1050},
     {"mnu3PhaseItem_3", FormKind::KVA, 1050, 1050},
+    {"mnuGeometryItem_0", FormKind::Circle, 1050, 1050},
+    {"mnuGeometryItem_1", FormKind::Geometry, 1050, 1050},
+    {"mnuGeometryItem_9", FormKind::Polygon, 1050, 1050},
+    {"mnuGeometryItem_10", FormKind::Circle, 1050, 1050},
+    {"mnuGeometryItem_11", FormKind::Circle, 1050, 1050},
+    {"mnu3dGeometryItem_0", FormKind::Sphere, 1050, 1050},
 };
 
 class MDIMainTest : public ::testing::Test {

@@ -64,6 +64,14 @@ TEST(Drawings, EveryResourceSvgIsValidAtItsDesignSize) {
         {":/drawings/splash-image2.svg", {504, 360}},
         {":/drawings/splash-image3.svg", {356, 28}},
         {":/drawings/about-image1.svg", {96, 96}},
+        {":/drawings/circle-plain.svg", {264, 211}},
+        {":/drawings/circle-sector.svg", {264, 211}},
+        {":/drawings/circle-segment.svg", {264, 211}},
+        {":/drawings/circle-hollow-sector.svg", {264, 211}},
+        {":/drawings/circle-ellipse.svg", {264, 211}},
+        {":/drawings/sphere.svg", {264, 211}},
+        {":/drawings/polygon-octagon.svg", {264, 211}},
+        {":/drawings/right-triangle.svg", {385, 267}},
     };
     int seen = 0;
     QDirIterator it(QStringLiteral(":/"), {QStringLiteral("*.svg")}, QDir::Files,
