@@ -135,6 +135,12 @@ void frmConduit::buildControls() {
     lblConductors = makeLabel(QStringLiteral("lblConductors"), QString(), this, true);
     lblWsize = makeLabel(QStringLiteral("lblWsize"), QString(), this, true);
     lblCsize = makeLabel(QStringLiteral("lblCsize"), QString(), this, true);
+    // Hidden until the first search, but keeping their place so nothing moves when they show.
+    for (QLabel* label : {Label9, Label10, Label11, lblConductors, lblWsize, lblCsize}) {
+        QSizePolicy policy = label->sizePolicy();
+        policy.setRetainSizeWhenHidden(true);
+        label->setSizePolicy(policy);
+    }
     for (QLabel* value : {lblConductors, lblWsize, lblCsize})
         value->setMinimumWidth(
             value->fontMetrics().horizontalAdvance(QStringLiteral("0000 (AWG)")));
