@@ -8,10 +8,12 @@
 
 QString writeSheetTestDatabase(const QTemporaryDir& dir,
                                const std::vector<std::pair<QString, QString>>& tables) {
-    QList<refgen::ReferenceTable> written;
+    QList<refgen::ReferenceTable> tablesOut;
     for (const auto& [name, csv] : tables)
-        written << refgen::copiedTable(name, refgen::parseCsv(csv, name + QStringLiteral(".csv")));
-    const QString path = dir.filePath(QStringLiteral("sheet.db"));
-    refgen::writeDatabase(written, path);
+        tablesOut << refgen::copiedTable(name,
+                                         refgen::parseCsv(csv, name + QStringLiteral(".csv")));
+    static int databasesWritten = 0; // a new file each time, so earlier paths stay valid
+    const QString path = dir.filePath(QStringLiteral("sheet%1.db").arg(++databasesWritten));
+    refgen::writeDatabase(tablesOut, path);
     return path;
 }

@@ -94,19 +94,6 @@ TEST_F(frmConduitTest, EachTypeEnablesItsSizesAndEveryKeyHasARow) {
     EXPECT_EQ(shipped.RecordCount(), 50);
 }
 
-TEST_F(frmConduitTest, XhhwThenTwReselectsAndReenables) {
-    frmConduit sheet;
-    child<QRadioButton>(sheet, QStringLiteral("optType_4"))->setChecked(true);
-    find(sheet);
-    EXPECT_EQ(results(sheet)[1], "6 (AWG)");
-    child<QRadioButton>(sheet, QStringLiteral("optType_0"))->setChecked(true);
-    EXPECT_TRUE(size(sheet, 0)->isChecked());
-    EXPECT_TRUE(size(sheet, 3)->isEnabled());
-    EXPECT_FALSE(size(sheet, 4)->isEnabled());
-    find(sheet);
-    EXPECT_EQ(results(sheet)[1], "14 (AWG)");
-}
-
 TEST_F(frmConduitTest, DatabaseFaultsAreToldAndClearTheAnswer) {
     QTemporaryDir dir;
     QString header = QStringLiteral("ConductorSize");
