@@ -12,9 +12,14 @@
 #include "geometry/frmGeometry.h"
 #include "geometry/frmPolygon.h"
 #include "geometry/frmSphere.h"
+#include "reference/frmConduit.h"
 #include "reference/frmDCMotorSpecs.h"
+#include "reference/frmEnclosureIP.h"
+#include "reference/frmEnclosureRating.h"
 #include "reference/frmFlcurrents.h"
 #include "reference/frmHPvTorque.h"
+#include "reference/frmNemaMtr.h"
+#include "reference/frmWireClass.h"
 
 namespace {
 
@@ -83,15 +88,18 @@ const std::array itemTable{
     MenuItemRow{mnu3dGeometryItem, 6, "Circular Ring", OpenSheet, FigureSelect, 12, nullptr, Wide,
                 Wide},
 
-    MenuItemRow{mnuGeneralItem, 0, "Conduit Volume", OpenSheet, None, 0, nullptr, Narrow, Tall},
+    MenuItemRow{mnuGeneralItem, 0, "Conduit Volume", OpenSheet, None, 0, make<frmConduit>, Narrow,
+                Tall},
     MenuItemRow{mnuGeneralItem, 1, "Resistor Calculations", OpenSheet, None, 0, nullptr, Narrow,
                 Tall},
     MenuItemRow{mnuGeneralItem, 2, "Capacitor Calculations", OpenSheet, CapacitorMode, -1, nullptr,
                 Narrow, Tall},
     MenuItemRow{mnuGeneralItem, 3, "Inductor Calculations", OpenSheet, CapacitorMode, 0, nullptr,
                 Narrow, Tall},
-    MenuItemRow{mnuGeneralItem, 4, "NEMA Motor Frames", OpenSheet, None, 0, nullptr, Narrow, Tall},
-    MenuItemRow{mnuGeneralItem, 5, "Wire Classes", OpenSheet, None, 0, nullptr, Small, SmallH},
+    MenuItemRow{mnuGeneralItem, 4, "NEMA Motor Frames", OpenSheet, None, 0, make<frmNemaMtr>,
+                Narrow, Tall},
+    MenuItemRow{mnuGeneralItem, 5, "Wire Classes", OpenSheet, None, 0, make<frmWireClass>, Small,
+                SmallH},
     MenuItemRow{mnuGeneralItem, 6, "Resister Color Codes", OpenSheet, None, 0, nullptr, Small,
                 SmallH},
     MenuItemRow{mnuGeneralItem, 7, "DC Motor Specs", OpenSheet, None, 0, make<frmDCMotorSpecs>,
@@ -109,8 +117,8 @@ const std::array itemTable{
                 Enclosure},
     MenuItemRow{itmEncRatings, 2, "CSA", OpenSheet, WhiteBackground, 0, nullptr, Enclosure,
                 Enclosure},
-    MenuItemRow{itmEncRatings, 3, "IP", OpenSheet, WhiteBackground, 0, nullptr, Enclosure,
-                Enclosure},
+    MenuItemRow{itmEncRatings, 3, "IP", OpenSheet, WhiteBackground, 0, make<frmEnclosureIP>,
+                Enclosure, Enclosure},
 
     MenuItemRow{mnuSinglePhaseItem, 0, "Full Load Current", OpenSheet, ThreePhase, 0,
                 make<frmFlcurrents>, Narrow, Tall},

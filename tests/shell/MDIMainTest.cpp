@@ -69,6 +69,13 @@ const BuiltSheet builtSheets[] = {
     {"mnuGeometryItem_10", FormKind::Circle, 1050, 1050},
     {"mnuGeometryItem_11", FormKind::Circle, 1050, 1050},
     {"mnu3dGeometryItem_0", FormKind::Sphere, 1050, 1050},
+    {"mnuGeneralItem_0", FormKind::Conduit, 500, 1000},
+    {"mnuGeneralItem_4", FormKind::NemaMtr, 500, 1000},
+    {"mnuGeneralItem_5", FormKind::WireClass, 200, 800},
+    {"itmEncRatings_0", FormKind::EnclosureNema, 1000, 1000},
+    {"itmEncRatings_1", FormKind::EnclosureUL, 1000, 1000},
+    {"itmEncRatings_2", FormKind::EnclosureCSA, 1000, 1000},
+    {"itmEncRatings_3", FormKind::EnclosureIP, 1000, 1000},
 };
 
 class MDIMainTest : public ::testing::Test {
@@ -176,6 +183,16 @@ TEST_F(MDIMainTest, SheetChangeRestoresTheSystemBackground) {
     main.setFrameBackground(Qt::white);
     action("mnuGeneralItem_9")->trigger();
     EXPECT_EQ(main.frameBackground(), systemColour(SystemColour::ActiveBorder));
+}
+
+TEST_F(MDIMainTest, EnclosureSheetsTurnTheFrameWhiteUntilTheNextSheet) {
+    for (const char* item :
+         {"itmEncRatings_0", "itmEncRatings_1", "itmEncRatings_2", "itmEncRatings_3"}) {
+        action(item)->trigger();
+        EXPECT_EQ(main.frameBackground(), QColor(Qt::white)) << item;
+        action("mnuGeneralItem_5")->trigger();
+        EXPECT_EQ(main.frameBackground(), systemColour(SystemColour::ActiveBorder)) << item;
+    }
 }
 
 TEST_F(MDIMainTest, UnknownKindUnloadsNothing) {
