@@ -3,7 +3,10 @@
 #include <algorithm>
 #include <array>
 
+#include "electrical/frmCapacitor.h"
 #include "electrical/frmOhmsLaw.h"
+#include "electrical/frmResistor.h"
+#include "electrical/frmResistorColors.h"
 
 namespace {
 
@@ -69,16 +72,16 @@ const std::array itemTable{
                 Wide},
 
     MenuItemRow{mnuGeneralItem, 0, "Conduit Volume", OpenSheet, None, 0, nullptr, Narrow, Tall},
-    MenuItemRow{mnuGeneralItem, 1, "Resistor Calculations", OpenSheet, None, 0, nullptr, Narrow,
-                Tall},
-    MenuItemRow{mnuGeneralItem, 2, "Capacitor Calculations", OpenSheet, CapacitorMode, -1, nullptr,
+    MenuItemRow{mnuGeneralItem, 1, "Resistor Calculations", OpenSheet, None, 0, make<frmResistor>,
                 Narrow, Tall},
-    MenuItemRow{mnuGeneralItem, 3, "Inductor Calculations", OpenSheet, CapacitorMode, 0, nullptr,
-                Narrow, Tall},
+    MenuItemRow{mnuGeneralItem, 2, "Capacitor Calculations", OpenSheet, CapacitorMode, -1,
+                make<frmCapacitor>, Narrow, Tall},
+    MenuItemRow{mnuGeneralItem, 3, "Inductor Calculations", OpenSheet, CapacitorMode, 0,
+                make<frmCapacitor>, Narrow, Tall},
     MenuItemRow{mnuGeneralItem, 4, "NEMA Motor Frames", OpenSheet, None, 0, nullptr, Narrow, Tall},
     MenuItemRow{mnuGeneralItem, 5, "Wire Classes", OpenSheet, None, 0, nullptr, Small, SmallH},
-    MenuItemRow{mnuGeneralItem, 6, "Resister Color Codes", OpenSheet, None, 0, nullptr, Small,
-                SmallH},
+    MenuItemRow{mnuGeneralItem, 6, "Resister Color Codes", OpenSheet, None, 0,
+                make<frmResistorColors>, Small, SmallH},
     MenuItemRow{mnuGeneralItem, 7, "DC Motor Specs", OpenSheet, None, 0, nullptr, Wide, Wide},
     MenuItemRow{mnuGeneralItem, 8, "HP vs. Torque ", OpenSheet, None, 0, nullptr, Wide, Wide},
     MenuItemRow{mnuGeneralItem, 9, "Ohms Law (DC)", OpenSheet, None, 0, make<frmOhmsLaw>, Wide,

@@ -64,6 +64,13 @@ TEST(Drawings, EveryResourceSvgIsValidAtItsDesignSize) {
         {":/drawings/splash-image2.svg", {504, 360}},
         {":/drawings/splash-image3.svg", {356, 28}},
         {":/drawings/about-image1.svg", {96, 96}},
+        {":/drawings/circuit-resistor-series.svg", {400, 200}},
+        {":/drawings/circuit-resistor-parallel.svg", {400, 200}},
+        {":/drawings/circuit-delta-to-wye.svg", {400, 200}},
+        {":/drawings/circuit-wye-to-delta.svg", {400, 200}},
+        {":/drawings/circuit-capacitor-series.svg", {400, 200}},
+        {":/drawings/circuit-capacitor-parallel.svg", {400, 200}},
+        {":/drawings/resistor-colour-bands.svg", {360, 120}},
     };
     int seen = 0;
     QDirIterator it(QStringLiteral(":/"), {QStringLiteral("*.svg")}, QDir::Files,
