@@ -58,6 +58,8 @@ void frmCapacitor::buildControls() {
     Frame2 = new QGroupBox(QStringLiteral("Parallel/Series:"), this);
     Frame2->setObjectName(QStringLiteral("Frame2"));
     auto* grid = new QGridLayout(Frame2);
+    // Tight rows leave room for the diagram below within the sheet's fixed height.
+    grid->setVerticalSpacing(2);
     entries.emplace(Frame2, grid, QStringLiteral("txtCn"));
     for (const EntryRow& row : entries->rows)
         connect(row.box, &QLineEdit::returnPressed, this, [this] { cmdCalculate->click(); });
@@ -120,7 +122,9 @@ void frmCapacitor::buildControls() {
     body->addWidget(Frame2);
     body->addLayout(pictures);
     body->addStretch();
+    body->setSpacing(4);
     auto* page = new QHBoxLayout(this);
+    page->setContentsMargins(6, 4, 6, 4);
     page->addLayout(body);
     page->addStretch();
     setFocusProxy(entries->rows[0].box);

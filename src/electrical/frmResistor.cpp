@@ -77,8 +77,11 @@ void frmResistor::buildControls() {
     Frame2 = new QGroupBox(QStringLiteral("Parallel/Series:"), this);
     Frame2->setObjectName(QStringLiteral("Frame2"));
     auto* grid = new QGridLayout(Frame2);
+    // Tight rows leave room for the diagram below within the sheet's fixed height.
+    grid->setVerticalSpacing(2);
     entries.emplace(Frame2, grid, QStringLiteral("txtRn"));
     for (int i = 0; i < SeriesParallel::EntryCount; ++i) {
+        entries->rows[i].setCaption(QStringLiteral("R%1 =").arg(i + 1));
         entries->units[i]->setText(ohms);
         connect(entries->rows[i].box, &QLineEdit::returnPressed, this,
                 [this] { cmdCalculate->click(); });
@@ -103,7 +106,7 @@ void frmResistor::buildControls() {
     cmdClear->setAutoDefault(false);
     connect(cmdClear, &QPushButton::clicked, this, &frmResistor::cmdClear_Click);
     grid->addWidget(cmdCalculate, 7, 4, 1, 2);
-    grid->addWidget(cmdClear, 8, 4, 1, 2);
+    grid->addWidget(cmdClear, 9, 4, 1, 2);
 
     fraSorP = new QGroupBox(QStringLiteral("Circuit"), Frame2);
     fraSorP->setObjectName(QStringLiteral("fraSorP"));
@@ -132,6 +135,9 @@ void frmResistor::buildControls() {
     formulas->addStretch();
     grid->addLayout(formulas, 12, 2, 1, 4);
     grid->setColumnMinimumWidth(4, 110);
+    // The results keep their place when a conversion hides the middle column.
+    grid->setColumnMinimumWidth(2, entries->rows[6].box->sizeHint().width());
+    grid->setColumnMinimumWidth(3, entries->units[6]->sizeHint().width());
 
     picSeries = makePicture(this, "picSeries", "circuit-resistor-series.svg");
     picParallel = makePicture(this, "picParallel", "circuit-resistor-parallel.svg");
@@ -149,7 +155,9 @@ void frmResistor::buildControls() {
     body->addWidget(Frame2);
     body->addLayout(pictures);
     body->addStretch();
+    body->setSpacing(4);
     auto* page = new QHBoxLayout(this);
+    page->setContentsMargins(6, 4, 6, 4);
     page->addLayout(body);
     page->addStretch();
     setFocusProxy(entries->rows[0].box);
