@@ -81,7 +81,7 @@ void frmCapacitor::buildControls() {
     cmdClear->setAutoDefault(false);
     connect(cmdClear, &QPushButton::clicked, this, &frmCapacitor::cmdClear_Click);
     grid->addWidget(cmdCalculate, 3, 4, 1, 2);
-    grid->addWidget(cmdClear, 4, 4, 1, 2);
+    grid->addWidget(cmdClear, 5, 4, 1, 2);
 
     fraSorP = new QGroupBox(QStringLiteral("Circuit"), Frame2);
     fraSorP->setObjectName(QStringLiteral("fraSorP"));

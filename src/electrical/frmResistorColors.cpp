@@ -26,11 +26,11 @@ void paintCaption(QRadioButton* option, int index) {
     QPalette palette = option->palette();
     palette.setColor(QPalette::WindowText, colour);
     palette.setColor(QPalette::ButtonText, colour);
-    if (qGray(colour.rgb()) > 140) {
-        palette.setColor(QPalette::Window, QColor(64, 64, 64));
-        option->setAutoFillBackground(true);
-    }
     option->setPalette(palette);
+    if (qGray(colour.rgb()) > 140)
+        option->setStyleSheet(
+            QStringLiteral("QRadioButton { color: %1; background-color: #404040; }")
+                .arg(colour.name()));
 }
 
 void paintBand(QLabel* band, int index) {
