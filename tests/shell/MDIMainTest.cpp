@@ -52,6 +52,10 @@ struct BuiltSheet {
 };
 const BuiltSheet builtSheets[] = {
     {"mnuGeneralItem_9", FormKind::OhmsLaw, 1050, 1050},
+    {"mnuGeneralItem_1", FormKind::Resistor, 500, 1000},
+    {"mnuGeneralItem_2", FormKind::Capacitor, 500, 1000},
+    {"mnuGeneralItem_3", FormKind::Capacitor, 500, 1000},
+    {"mnuGeneralItem_6", FormKind::ResistorColors, 200, 800},
 };
 
 class MDIMainTest : public ::testing::Test {
