@@ -4,10 +4,13 @@
 #include <array>
 
 #include "electrical/frm3PCurrent.h"
+#include "electrical/frmCapacitor.h"
 #include "electrical/frmEff.h"
 #include "electrical/frmKVA.h"
 #include "electrical/frmOhmsLaw.h"
 #include "electrical/frmOhmsLawAC.h"
+#include "electrical/frmResistor.h"
+#include "electrical/frmResistorColors.h"
 #include "geometry/frmCircle.h"
 #include "geometry/frmGeometry.h"
 #include "geometry/frmPolygon.h"
@@ -90,18 +93,18 @@ const std::array itemTable{
 
     MenuItemRow{mnuGeneralItem, 0, "Conduit Volume", OpenSheet, None, 0, make<frmConduit>, Narrow,
                 Tall},
-    MenuItemRow{mnuGeneralItem, 1, "Resistor Calculations", OpenSheet, None, 0, nullptr, Narrow,
-                Tall},
-    MenuItemRow{mnuGeneralItem, 2, "Capacitor Calculations", OpenSheet, CapacitorMode, -1, nullptr,
+    MenuItemRow{mnuGeneralItem, 1, "Resistor Calculations", OpenSheet, None, 0, make<frmResistor>,
                 Narrow, Tall},
-    MenuItemRow{mnuGeneralItem, 3, "Inductor Calculations", OpenSheet, CapacitorMode, 0, nullptr,
-                Narrow, Tall},
+    MenuItemRow{mnuGeneralItem, 2, "Capacitor Calculations", OpenSheet, CapacitorMode, -1,
+                make<frmCapacitor>, Narrow, Tall},
+    MenuItemRow{mnuGeneralItem, 3, "Inductor Calculations", OpenSheet, CapacitorMode, 0,
+                make<frmCapacitor>, Narrow, Tall},
     MenuItemRow{mnuGeneralItem, 4, "NEMA Motor Frames", OpenSheet, None, 0, make<frmNemaMtr>,
                 Narrow, Tall},
     MenuItemRow{mnuGeneralItem, 5, "Wire Classes", OpenSheet, None, 0, make<frmWireClass>, Small,
                 SmallH},
-    MenuItemRow{mnuGeneralItem, 6, "Resister Color Codes", OpenSheet, None, 0, nullptr, Small,
-                SmallH},
+    MenuItemRow{mnuGeneralItem, 6, "Resister Color Codes", OpenSheet, None, 0,
+                make<frmResistorColors>, Small, SmallH},
     MenuItemRow{mnuGeneralItem, 7, "DC Motor Specs", OpenSheet, None, 0, make<frmDCMotorSpecs>,
                 Wide, Wide},
     MenuItemRow{mnuGeneralItem, 8, "HP vs. Torque ", OpenSheet, None, 0, make<frmHPvTorque>, Wide,

@@ -76,6 +76,10 @@ const BuiltSheet builtSheets[] = {
     {"itmEncRatings_1", FormKind::EnclosureUL, 1000, 1000},
     {"itmEncRatings_2", FormKind::EnclosureCSA, 1000, 1000},
     {"itmEncRatings_3", FormKind::EnclosureIP, 1000, 1000},
+    {"mnuGeneralItem_1", FormKind::Resistor, 500, 1000},
+    {"mnuGeneralItem_2", FormKind::Capacitor, 500, 1000},
+    {"mnuGeneralItem_3", FormKind::Capacitor, 500, 1000},
+    {"mnuGeneralItem_6", FormKind::ResistorColors, 200, 800},
 };
 
 class MDIMainTest : public ::testing::Test {

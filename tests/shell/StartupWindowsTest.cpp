@@ -89,6 +89,13 @@ TEST(Drawings, EveryResourceSvgIsValidAtItsDesignSize) {
         {":/drawings/ip-water-6.svg", {40, 40}},
         {":/drawings/ip-water-7.svg", {40, 40}},
         {":/drawings/ip-water-8.svg", {40, 40}},
+        {":/drawings/circuit-resistor-series.svg", {400, 200}},
+        {":/drawings/circuit-resistor-parallel.svg", {400, 200}},
+        {":/drawings/circuit-delta-to-wye.svg", {400, 200}},
+        {":/drawings/circuit-wye-to-delta.svg", {400, 200}},
+        {":/drawings/circuit-capacitor-series.svg", {400, 200}},
+        {":/drawings/circuit-capacitor-parallel.svg", {400, 200}},
+        {":/drawings/resistor-colour-bands.svg", {360, 120}},
     };
     int seen = 0;
     QDirIterator it(QStringLiteral(":/"), {QStringLiteral("*.svg")}, QDir::Files,

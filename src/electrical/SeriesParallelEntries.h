@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QString>
+#include <array>
+#include <optional>
+
+#include "common/EntryRow.h"
+#include "electrical/SeriesParallel.h"
+
+class QGridLayout;
+class QLabel;
+class QWidget;
+
+// The twelve component entries of a network sheet, R1 to R12 or C1 to C12: two columns of six,
+// each entry with its caption above and its unit to the right.
+struct NetworkEntries {
+    std::array<EntryRow, SeriesParallel::EntryCount> rows{}; // captions Label1_i, boxes <name>_i
+    std::array<QLabel*, SeriesParallel::EntryCount> units{}; // Label4_i
+
+    // Places the entries in grid columns 0 to 3, rows 0 to 11, in tab order R1 to R12.
+    NetworkEntries(QWidget* parent, QGridLayout* grid, const QString& boxName);
+
+    void clear() const;
+};
+
+enum class SumRule { Direct, Reciprocal };
+
+// Totals the entries by `rule`. An entry the reciprocal rule cannot read as a number stops the
+// calculation with a message; each zero entry is emptied and reported as "Can't Divide by Zero!"
+// and the rest still count. Returns nothing, after telling the user, when the total cannot be
+// shown.
+std::optional<SeriesParallel::NetworkTotal> totalOfEntries(const NetworkEntries& entries,
+                                                           SumRule rule, QChar letter);
