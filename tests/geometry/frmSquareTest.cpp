@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -187,9 +188,9 @@ protected:
         }
     }
     void calculate() { QTest::mouseClick(child<QPushButton>("cmdCalculate"), Qt::LeftButton); }
+    // What a mouse click or the space bar does to the button.
     void pick(int option) {
-        QTest::mouseClick(child<QRadioButton>(QStringLiteral("optGivenrect_%1").arg(option)),
-                          Qt::LeftButton);
+        child<QRadioButton>(QStringLiteral("optGivenrect_%1").arg(option))->click();
     }
 };
 
@@ -213,7 +214,7 @@ TEST_F(frmSquareTest, OptionsClearAndRelabel) {
     for (const OptionCase& c : optionClicks) {
         open(c.select);
         SCOPED_TRACE(std::to_string(c.select) + " option " + std::to_string(c.option));
-        fill({"1", "2"});
+        fill({"1", "2", "3"});
         calculate();
         pick(c.option);
         EXPECT_EQ(field(0)->text(), "");
@@ -224,8 +225,9 @@ TEST_F(frmSquareTest, OptionsClearAndRelabel) {
         EXPECT_EQ(l.results, c.after.results);
         EXPECT_EQ(picturesShown(), QStringList{c.picture});
         pick(0); // and back to the set-up rows (the rectangle's option 0 spaces its "a = ")
-        if (c.select != 0)
+        if (c.select != 0) {
             EXPECT_EQ(look().given, figures[c.select].setUp.given);
+        }
     }
     EXPECT_TRUE(errors.shown.empty());
 }
@@ -327,6 +329,7 @@ TEST_F(frmSquareTest, ClearKeepsOptionAndLabels) {
 
 TEST_F(frmSquareTest, ArrowKeysChooseAnOptionLikeTheMouse) {
     open(9);
+    QApplication::setActiveWindow(sheet.get());
     child<QRadioButton>("optGivenrect_0")->setFocus();
     QTest::keyClick(child<QRadioButton>("optGivenrect_0"), Qt::Key_Down);
     EXPECT_TRUE(child<QRadioButton>("optGivenrect_1")->isChecked());
