@@ -113,11 +113,4 @@ TEST(FigureCompute, EmptyFieldRules) {
     EXPECT_EQ(planFigure(Rectangle, 2, {}).given, 0) << "zeros never divide";
 }
 
-TEST(FigureCompute, OnlyTheThirteenSelectorValuesNameAFigure) {
-    EXPECT_EQ(figureFromSelect(0), Rectangle);
-    EXPECT_EQ(figureFromSelect(12), CircularRing);
-    EXPECT_FALSE(figureFromSelect(13));
-    EXPECT_FALSE(figureFromSelect(-1));
-}
-
 } // namespace

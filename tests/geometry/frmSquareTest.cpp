@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <QAction>
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -12,7 +11,6 @@
 
 #include "common/GlobalSubs.h"
 #include "geometry/frmSquare.h"
-#include "shell/MDIMain.h"
 #include "support/ErrorRecorder.h"
 
 namespace {
@@ -344,23 +342,6 @@ TEST_F(frmSquareTest, AnUnknownSelectorShowsNoFigure) {
     EXPECT_EQ(answers(), QStringList(FigureRows, QString()));
     pick(1);
     EXPECT_EQ(field(0)->text(), "");
-}
-
-TEST(frmSquareMenu, EveryFigureItemOpensItsFigure) {
-    ErrorRecorder errors;
-    MDIMain main;
-    main.show();
-    for (const FigureCase& f : figures) {
-        const QString item = f.select < 7
-                                 ? QStringLiteral("mnuGeometryItem_%1").arg(f.select + 2)
-                                 : QStringLiteral("mnu3dGeometryItem_%1").arg(f.select - 6);
-        auto* action = main.findChild<QAction*>(item);
-        ASSERT_NE(action, nullptr) << item.toStdString();
-        action->trigger();
-        auto* title = main.currentSheet()->findChild<QLabel*>(QStringLiteral("lblTitle"));
-        ASSERT_NE(title, nullptr);
-        EXPECT_EQ(title->text(), f.title) << item.toStdString();
-    }
 }
 
 } // namespace
