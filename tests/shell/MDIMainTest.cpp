@@ -80,6 +80,19 @@ const BuiltSheet builtSheets[] = {
     {"mnuGeneralItem_2", FormKind::Capacitor, 500, 1000},
     {"mnuGeneralItem_3", FormKind::Capacitor, 500, 1000},
     {"mnuGeneralItem_6", FormKind::ResistorColors, 200, 800},
+    {"mnuGeometryItem_2", FormKind::Square, 1050, 1050},
+    {"mnuGeometryItem_3", FormKind::Square, 1050, 1050},
+    {"mnuGeometryItem_4", FormKind::Square, 1050, 1050},
+    {"mnuGeometryItem_5", FormKind::Square, 1050, 1050},
+    {"mnuGeometryItem_6", FormKind::Square, 1050, 1050},
+    {"mnuGeometryItem_7", FormKind::Square, 1050, 1050},
+    {"mnuGeometryItem_8", FormKind::Square, 1050, 1050},
+    {"mnu3dGeometryItem_1", FormKind::Square, 1050, 1050},
+    {"mnu3dGeometryItem_2", FormKind::Square, 1050, 1050},
+    {"mnu3dGeometryItem_3", FormKind::Square, 1050, 1050},
+    {"mnu3dGeometryItem_4", FormKind::Square, 1050, 1050},
+    {"mnu3dGeometryItem_5", FormKind::Square, 1050, 1050},
+    {"mnu3dGeometryItem_6", FormKind::Square, 1050, 1050},
 };
 
 class MDIMainTest : public ::testing::Test {
