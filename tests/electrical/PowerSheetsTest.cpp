@@ -42,17 +42,19 @@ QString text(const QWidget& w, const char* label) {
     return child<QLabel>(w, label)->text();
 }
 
-// One press of a section: the voltage option, the entry texts in box order and the button.
+// One press of a section: the voltage option, the entry texts in box order (unused slots left
+// null) and the button. A plain array keeps the static tables free of heap members.
 struct Press {
     const char* option;
-    std::vector<std::pair<const char*, const char*>> entries;
+    std::pair<const char*, const char*> entries[3];
     const char* calculate;
 };
 
 void press(const QWidget& w, const Press& p) {
     child<QRadioButton>(w, p.option)->setChecked(true);
     for (const auto& [box, value] : p.entries)
-        child<QLineEdit>(w, box)->setText(QString::fromLatin1(value));
+        if (box)
+            child<QLineEdit>(w, box)->setText(QString::fromLatin1(value));
     QTest::mouseClick(child<QPushButton>(w, p.calculate), Qt::LeftButton);
 }
 
@@ -188,7 +190,7 @@ TEST(PowerSheets, CalculationsWriteTheDocumentedRows) {
         EXPECT_TRUE(errors.shown.empty()) << c.press.calculate;
         EXPECT_EQ(newestRow(*sheet, c.columns), c.row) << c.press.option;
         for (const auto& [box, value] : c.press.entries) {
-            if (QString::fromLatin1(value).isEmpty()) {
+            if (box && QString::fromLatin1(value).isEmpty()) {
                 EXPECT_EQ(child<QLineEdit>(*sheet, box)->text(), "0") << box;
             }
         }
