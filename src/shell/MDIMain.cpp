@@ -233,6 +233,10 @@ void MDIMain::openSheet(const MenuItemRow& row) {
     window->resize(twipsToPixels(width, dpi), twipsToPixels(height, dpi));
     window->show();
     sheet->setFocus();
+    // A sheet's focus proxy says where the focus starts. Kept, it would also catch Tab as the
+    // focus comes round the sheet and send it back there, so controls before it in reading
+    // order (the options left of the entries) could never be reached.
+    sheet->setFocusProxy(nullptr);
 }
 
 void MDIMain::unloadSheet(qint16 kind) {

@@ -85,7 +85,7 @@ TEST(ResultCopy, CellsAreAnnouncedByHeadingAndRowAndOfferCopy) {
     EXPECT_EQ(s.history.label(1, 2)->contextMenuPolicy(), Qt::ActionsContextMenu);
     QGuiApplication::clipboard()->clear();
     menu[0]->trigger();
-    EXPECT_EQ(clipboard(), "V(Volts)\t\n12.00\t3.00\n") << "no heading, an empty heading cell";
+    EXPECT_EQ(clipboard(), "I(Amps)\t\n12.00\t3.00\n") << "no heading, an empty heading cell";
 }
 
 TEST(ResultCopy, AnswerRowsCopyCaptionAndValueOfShownRowsWithResults) {

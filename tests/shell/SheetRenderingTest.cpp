@@ -77,8 +77,9 @@ protected:
 TEST_F(SheetRenderingTest, NoWidgetIsClippedByItsParent) {
     MDIMain main;
     open(main);
-    if (qEnvironmentVariableIsSet("QT_SCALE_FACTOR"))
+    if (qEnvironmentVariableIsSet("QT_SCALE_FACTOR")) {
         EXPECT_EQ(main.devicePixelRatio(), qEnvironmentVariable("QT_SCALE_FACTOR").toDouble());
+    }
     for (const LiveSheet& s : sheets) {
         QWidget* sheet = openLiveSheet(main, s);
         ASSERT_NE(sheet, nullptr);
@@ -139,8 +140,9 @@ TEST_F(SheetRenderingTest, DarkPaletteStaysLegible) {
                     << who(s, label).toStdString() << ": " << text.name().toStdString() << " on "
                     << behind.name().toStdString();
                 if (label->property("kelvoHistoryRow").toInt() == 0 &&
-                    label->property("kelvoHistoryCells").isValid())
+                    label->property("kelvoHistoryCells").isValid()) {
                     EXPECT_EQ(text, QColor(255, 0, 0)) << who(s, label).toStdString();
+                }
             }
         }
     }
