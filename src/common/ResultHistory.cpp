@@ -2,6 +2,7 @@
 
 #include <QLabel>
 
+#include "common/HistoryCells.h"
 #include "common/SystemColours.h"
 
 namespace {
@@ -21,7 +22,8 @@ void paintRow(QLabel* label, int row) {
 
 } // namespace
 
-ResultHistory::ResultHistory(QWidget* parent, const QStringList& columnNames) {
+ResultHistory::ResultHistory(QWidget* parent, const QStringList& columnNames)
+    : m_cells(new HistoryCells(parent, Rows)) {
     m_columns.reserve(columnNames.size());
     for (const QString& name : columnNames) {
         Column column{};
@@ -36,7 +38,24 @@ ResultHistory::ResultHistory(QWidget* parent, const QStringList& columnNames) {
             column[row] = label;
         }
         m_columns.push_back(column);
+        m_cells->addColumn({column.begin(), column.end()});
     }
+}
+
+void ResultHistory::setHeading(int column, const QLabel* heading) {
+    m_cells->setHeading(column, heading);
+}
+
+void ResultHistory::setHeading(int column, const QString& text) {
+    m_cells->setHeading(column, text);
+}
+
+QString ResultHistory::headingText(int column) const {
+    return m_cells->headingText(column);
+}
+
+QString ResultHistory::copyText() const {
+    return m_cells->copyText();
 }
 
 void ResultHistory::shift() {
