@@ -3,7 +3,7 @@
 PRESET ?= release
 BUILD_DIR := build/$(PRESET)
 
-.PHONY: run test build deps configure bench format clean
+.PHONY: run test build deps configure bench fuzz format clean
 
 run: build
 	./$(BUILD_DIR)/kelvo
@@ -23,6 +23,12 @@ deps:
 bench:
 	$(MAKE) build PRESET=bench
 	./build/bench/kelvo_bench
+	bench/startup.sh
+
+# FUZZ_SECONDS in all, shared among the targets (see fuzz/run.sh for long runs).
+FUZZ_SECONDS ?= 60
+fuzz: deps
+	fuzz/run.sh $(FUZZ_SECONDS)
 
 format:
 	clang-format -i $$(git ls-files '*.cpp' '*.h')
