@@ -2,7 +2,7 @@
 #include <QMainWindow>
 #include <QMdiArea>
 #include <QMenuBar>
-#include <QSqlDatabase>
+#include <QSqlDriver>
 #include <QSvgRenderer>
 
 // The floor for start-up time and memory: a Qt Widgets program with an MDI frame and a menu
@@ -10,7 +10,7 @@
 // dropping them), doing nothing else.
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    volatile const void* linked[] = {&QSqlDatabase::staticMetaObject,
+    volatile const void* linked[] = {&QSqlDriver::staticMetaObject,
                                      &QSvgRenderer::staticMetaObject};
     (void)linked;
     QMainWindow window;
