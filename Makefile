@@ -5,7 +5,7 @@ PRESET ?= release
 BUILD_DIR := build/$(PRESET)
 PREFIX ?= /usr/local
 
-.PHONY: run test build deps configure bench format clean install package
+.PHONY: run test build deps configure bench fuzz format clean install package
 
 run: build
 	./$(BUILD_DIR)/kelvo
@@ -31,6 +31,12 @@ deps:
 bench:
 	$(MAKE) build PRESET=bench
 	./build/bench/kelvo_bench
+	bench/startup.sh
+
+# FUZZ_SECONDS in all, shared among the targets (see fuzz/run.sh for long runs).
+FUZZ_SECONDS ?= 60
+fuzz: deps
+	fuzz/run.sh $(FUZZ_SECONDS)
 
 format:
 	clang-format -i $$(git ls-files '*.cpp' '*.h')

@@ -30,6 +30,7 @@ ResultHistory::ResultHistory(QWidget* parent, const QStringList& columnNames)
         for (int row = 0; row < Rows; ++row) {
             auto* label = new QLabel(parent);
             label->setObjectName(name + u'_' + QString::number(row));
+            label->setProperty(RowProperty, row);
             label->setAlignment(Qt::AlignCenter);
             label->setFrameShape(QFrame::Panel);
             label->setFrameShadow(QFrame::Sunken);

@@ -20,6 +20,9 @@ class QWidget;
 class ResultHistory {
 public:
     static constexpr int Rows = 3;
+    // Every history label carries its row number under this property, so tools that watch a
+    // sheet from outside (the monkey test) can tell history rows from captions.
+    static constexpr const char* RowProperty = "resultHistoryRow";
     using Column = std::array<QLabel*, Rows>;
 
     // Creates the labels as children of `parent`, named "<column>_<row>" ("lblRow1_0").
