@@ -1,15 +1,23 @@
 # The two set-up commands: `make run` starts Kelvo, `make test` runs the tests.
 # Both install missing Debian packages first, then configure and build.
+# `make install PREFIX=...` (DESTDIR honoured) and `make package` (a .deb) build first as well.
 PRESET ?= release
 BUILD_DIR := build/$(PRESET)
+PREFIX ?= /usr/local
 
-.PHONY: run test build deps configure bench format clean
+.PHONY: run test build deps configure bench fuzz format clean install package
 
 run: build
 	./$(BUILD_DIR)/kelvo
 
 test: build
 	ctest --preset $(PRESET) -j$$(nproc)
+
+install: build
+	DESTDIR="$(DESTDIR)" cmake --install $(BUILD_DIR) --prefix "$(PREFIX)"
+
+package: build
+	cmake --build $(BUILD_DIR) --target package
 
 build: configure
 	cmake --build --preset $(PRESET)
@@ -23,6 +31,12 @@ deps:
 bench:
 	$(MAKE) build PRESET=bench
 	./build/bench/kelvo_bench
+	bench/startup.sh
+
+# FUZZ_SECONDS in all, shared among the targets (see fuzz/run.sh for long runs).
+FUZZ_SECONDS ?= 60
+fuzz: deps
+	fuzz/run.sh $(FUZZ_SECONDS)
 
 format:
 	clang-format -i $$(git ls-files '*.cpp' '*.h')

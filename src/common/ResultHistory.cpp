@@ -2,6 +2,7 @@
 
 #include <QLabel>
 
+#include "common/HistoryCells.h"
 #include "common/SystemColours.h"
 
 namespace {
@@ -21,13 +22,15 @@ void paintRow(QLabel* label, int row) {
 
 } // namespace
 
-ResultHistory::ResultHistory(QWidget* parent, const QStringList& columnNames) {
+ResultHistory::ResultHistory(QWidget* parent, const QStringList& columnNames)
+    : m_cells(new HistoryCells(parent, Rows)) {
     m_columns.reserve(columnNames.size());
     for (const QString& name : columnNames) {
         Column column{};
         for (int row = 0; row < Rows; ++row) {
             auto* label = new QLabel(parent);
             label->setObjectName(name + u'_' + QString::number(row));
+            label->setProperty(RowProperty, row);
             label->setAlignment(Qt::AlignCenter);
             label->setFrameShape(QFrame::Panel);
             label->setFrameShadow(QFrame::Sunken);
@@ -36,7 +39,24 @@ ResultHistory::ResultHistory(QWidget* parent, const QStringList& columnNames) {
             column[row] = label;
         }
         m_columns.push_back(column);
+        m_cells->addColumn({column.begin(), column.end()});
     }
+}
+
+void ResultHistory::setHeading(int column, const QLabel* heading) {
+    m_cells->setHeading(column, heading);
+}
+
+void ResultHistory::setHeading(int column, const QString& text) {
+    m_cells->setHeading(column, text);
+}
+
+QString ResultHistory::headingText(int column) const {
+    return m_cells->headingText(column);
+}
+
+QString ResultHistory::copyText() const {
+    return m_cells->copyText();
 }
 
 void ResultHistory::shift() {

@@ -53,7 +53,11 @@ void frmOhmsLaw::buildControls() {
             new QRadioButton(QString::fromLatin1(OhmsLawDC::formula(i).caption), Frame1);
         optFormula[i]->setObjectName(QStringLiteral("optFormula_%1").arg(i));
         formulas->addWidget(optFormula[i]);
-        connect(optFormula[i], &QRadioButton::clicked, this, [this, i] { optFormula_Click(i); });
+        // The checked state, not the click, so arrow keys and a screen reader's toggle count.
+        connect(optFormula[i], &QRadioButton::toggled, this, [this, i](bool on) {
+            if (on)
+                optFormula_Click(i);
+        });
     }
 
     Label1 = new QLabel(notes, this);

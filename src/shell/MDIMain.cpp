@@ -5,10 +5,15 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
+#include <QProxyStyle>
 #include <QScreen>
+#include <QScrollArea>
+#include <QStyle>
+#include <algorithm>
 #include <vector>
 
 #include "common/GlobalSubs.h"
+#include "common/ResultCopy.h"
 #include "common/SystemColours.h"
 #include "common/Twips.h"
 #include "shell/UnloadCurrentForm.h"
@@ -17,6 +22,34 @@
 namespace {
 constexpr int initialClientWidthTwips = 10185;
 constexpr int initialClientHeightTwips = 10740;
+
+// The sheets shown on the white frame are designed as black on white; under a dark desktop
+// palette they would otherwise get light text on that white.
+// The menu items carry no access keys of their own: in their menus typing the start of a
+// caption moves to the item (Enter opens it), as native menus do.
+class MenuSearchStyle final : public QProxyStyle {
+public:
+    MenuSearchStyle() : QProxyStyle(QApplication::style()->name()) {}
+    int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                  QStyleHintReturn* returnData) const override {
+        if (hint == SH_Menu_KeyboardSearch)
+            return 1;
+        return QProxyStyle::styleHint(hint, option, widget, returnData);
+    }
+};
+
+bool hasAccessKeys(const QMenu* menu) {
+    const QList<QAction*> actions = menu->actions();
+    return std::any_of(actions.begin(), actions.end(),
+                       [](const QAction* a) { return a->text().contains(u'&'); });
+}
+
+QPalette whiteSheetPalette() {
+    QPalette palette = QApplication::style()->standardPalette();
+    palette.setColor(QPalette::Window, Qt::white);
+    palette.setColor(QPalette::WindowText, Qt::black);
+    return palette;
+}
 } // namespace
 
 MDIMain::MDIMain(QWidget* splash) {
@@ -71,6 +104,11 @@ void MDIMain::buildMenus() {
                     [this, array, index] { dispatch(array, index); });
         }
     }
+    auto* search = new MenuSearchStyle;
+    search->setParent(this);
+    for (QMenu* menu : built)
+        if (!hasAccessKeys(menu))
+            menu->setStyle(search);
     // The Electrical title has a click handler of its own, which does nothing.
     if (QMenu* electrical = menuBar()->findChild<QMenu*>(QStringLiteral("mnuElectricalItem_0")))
         connect(electrical, &QMenu::aboutToShow, this, [this] { mnuElectricalItem_Click(0); });
@@ -166,9 +204,23 @@ void MDIMain::openSheet(const MenuItemRow& row) {
     QWidget* sheet = row.factory(); // the load step: records its kind, reads its selector
     m_sheetKind = GlobalSubs::CurrentFormKind;
 
+    m_sheet = sheet;
+    installResultCopy(sheet);
+
+    // A sheet larger than its area (large fonts, a small screen) scrolls instead of losing
+    // controls off its edges; keyboard focus scrolls the focused control into view.
+    auto* scroller = new QScrollArea;
+    scroller->setObjectName(QStringLiteral("sheetScroller"));
+    scroller->setFrameShape(QFrame::NoFrame);
+    scroller->setFocusPolicy(Qt::NoFocus);
+    scroller->setWidgetResizable(true);
+    scroller->setWidget(sheet);
+
     auto* window = new QMdiSubWindow(nullptr, Qt::FramelessWindowHint);
     window->setObjectName(QStringLiteral("sheetWindow"));
-    window->setWidget(sheet);
+    window->setWidget(scroller);
+    if (frameBackground() == QColor(Qt::white))
+        window->setPalette(whiteSheetPalette());
     window->setAttribute(Qt::WA_DeleteOnClose);
     m_frame->addSubWindow(window);
     m_sheetWindow = window;
@@ -181,6 +233,10 @@ void MDIMain::openSheet(const MenuItemRow& row) {
     window->resize(twipsToPixels(width, dpi), twipsToPixels(height, dpi));
     window->show();
     sheet->setFocus();
+    // A sheet's focus proxy says where the focus starts. Kept, it would also catch Tab as the
+    // focus comes round the sheet and send it back there, so controls before it in reading
+    // order (the options left of the entries) could never be reached.
+    sheet->setFocusProxy(nullptr);
 }
 
 void MDIMain::unloadSheet(qint16 kind) {
@@ -190,7 +246,7 @@ void MDIMain::unloadSheet(qint16 kind) {
 }
 
 QWidget* MDIMain::currentSheet() const {
-    return m_sheetWindow ? m_sheetWindow->widget() : nullptr;
+    return m_sheetWindow ? m_sheet.data() : nullptr;
 }
 
 QColor MDIMain::frameBackground() const {

@@ -52,6 +52,7 @@ private:
 
     QMdiArea* m_frame = nullptr;
     QPointer<QMdiSubWindow> m_sheetWindow;
+    QPointer<QWidget> m_sheet;
     qint16 m_sheetKind = 0;
     QPointer<frmAbout> m_about;
 };
