@@ -13,16 +13,29 @@ constexpr int RowsPerColumn = SeriesParallel::EntryCount / 2;
 } // namespace
 
 NetworkEntries::NetworkEntries(QWidget* parent, QGridLayout* grid, const QString& boxName) {
+    // Each column of six is a group of its own, so Tab reads R1 to R6 down the first column
+    // and then R7 to R12 down the second, as the eye does.
+    std::array<QGridLayout*, 2> columns{};
+    for (int c = 0; c < 2; ++c) {
+        auto* column = new QWidget(parent);
+        column->setObjectName(QStringLiteral("fraEntries_%1").arg(c));
+        columns[c] = new QGridLayout(column);
+        columns[c]->setContentsMargins(0, 0, 0, 0);
+        columns[c]->setHorizontalSpacing(grid->horizontalSpacing());
+        columns[c]->setVerticalSpacing(grid->verticalSpacing());
+        grid->addWidget(column, 0, 2 * c, 2 * RowsPerColumn, 2, Qt::AlignTop);
+    }
     for (int i = 0; i < SeriesParallel::EntryCount; ++i) {
-        rows[i] = makeEntryRow(parent, QString(), QStringLiteral("Label1_%1").arg(i),
+        QWidget* column = columns[i / RowsPerColumn]->parentWidget();
+        rows[i] = makeEntryRow(column, QString(), QStringLiteral("Label1_%1").arg(i),
                                QStringLiteral("%1_%2").arg(boxName).arg(i));
-        units[i] = new QLabel(parent);
+        units[i] = new QLabel(column);
         units[i]->setObjectName(QStringLiteral("Label4_%1").arg(i));
         const int row = 2 * (i % RowsPerColumn);
-        const int column = 2 * (i / RowsPerColumn);
-        grid->addWidget(rows[i].caption, row, column, 1, 2);
-        grid->addWidget(rows[i].box, row + 1, column);
-        grid->addWidget(units[i], row + 1, column + 1);
+        QGridLayout* layout = columns[i / RowsPerColumn];
+        layout->addWidget(rows[i].caption, row, 0, 1, 2);
+        layout->addWidget(rows[i].box, row + 1, 0);
+        layout->addWidget(units[i], row + 1, 1);
     }
 }
 

@@ -17,7 +17,8 @@ struct NetworkEntries {
     std::array<EntryRow, SeriesParallel::EntryCount> rows{}; // captions Label1_i, boxes <name>_i
     std::array<QLabel*, SeriesParallel::EntryCount> units{}; // Label4_i
 
-    // Places the entries in grid columns 0 to 3, rows 0 to 11, in tab order R1 to R12.
+    // Places the entries in grid columns 0 to 3, rows 0 to 11, one group per column of six, in
+    // tab order R1 to R12.
     NetworkEntries(QWidget* parent, QGridLayout* grid, const QString& boxName);
 
     void clear() const;

@@ -69,6 +69,12 @@ void frmOhmsLawAC::buildControls() {
     Label1->setFixedWidth(std::max(
         twipsToPixels(notesWidthTwips, logicalDpiX()),
         Label1->fontMetrics().horizontalAdvance(QStringLiteral("Z= Impedance in ohms")) + 4));
+    // Its width is fixed, so its height is too: without height-for-width the sheet's layout
+    // keeps every option at its full height inside the shell's scroller.
+    Label1->setMinimumHeight(Label1->heightForWidth(Label1->width()));
+    QSizePolicy notesPolicy = Label1->sizePolicy();
+    notesPolicy.setHeightForWidth(false);
+    Label1->setSizePolicy(notesPolicy);
 
     Frame2 = new QGroupBox(this);
     Frame2->setObjectName(QStringLiteral("Frame2"));

@@ -1,26 +1,10 @@
 #include "reference/StaticSheet.h"
 
 #include <QLabel>
-#include <QScrollArea>
-#include <QVBoxLayout>
 
 #include "common/Fonts.h"
 
 namespace StaticSheet {
-
-QWidget* scrollingPage(QWidget* sheet) {
-    auto* scroll = new QScrollArea(sheet);
-    scroll->setObjectName(QStringLiteral("scrollArea"));
-    scroll->setFrameShape(QFrame::NoFrame);
-    scroll->setWidgetResizable(true);
-    auto* page = new QWidget(scroll);
-    page->setObjectName(QStringLiteral("page"));
-    scroll->setWidget(page);
-    auto* layout = new QVBoxLayout(sheet);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(scroll);
-    return page;
-}
 
 QLabel* makeText(const QString& name, const QString& text, QWidget* parent) {
     auto* label = new QLabel(text, parent);
@@ -28,7 +12,9 @@ QLabel* makeText(const QString& name, const QString& text, QWidget* parent) {
     label->setTextFormat(Qt::PlainText);
     label->setWordWrap(true);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    // Selectable by keyboard as well, so Tab walks the texts in reading order for a screen reader.
+    label->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    label->setFocusPolicy(Qt::StrongFocus);
     return label;
 }
 

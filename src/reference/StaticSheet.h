@@ -8,10 +8,6 @@ class QWidget;
 // Shared pieces of the fixed reference sheets (enclosure ratings, wire classes).
 namespace StaticSheet {
 
-// Fills `sheet` with a frameless scroll area and returns the page inside it, so a sheet whose
-// text does not fit its window stays readable instead of clipping.
-QWidget* scrollingPage(QWidget* sheet);
-
 // A label that wraps and whose text can be selected and copied.
 QLabel* makeText(const QString& name, const QString& text, QWidget* parent);
 

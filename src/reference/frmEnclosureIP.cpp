@@ -103,7 +103,7 @@ frmEnclosureIP::frmEnclosureIP(QWidget* parent) : QWidget(parent) {
     GlobalSubs::CurrentFormKind = FormKind::EnclosureIP;
     setObjectName(QStringLiteral("frmEnclosureIP"));
 
-    QWidget* page = StaticSheet::scrollingPage(this);
+    QWidget* page = this; // the shell scrolls a sheet that does not fit its window
     QLabel* title = StaticSheet::makeTitle(
         QStringLiteral("lblTitle"),
         QStringLiteral("International Standards IP Protection Classification"), page);

@@ -29,7 +29,7 @@ frmEnclosureRating::frmEnclosureRating(Body body, QWidget* parent) : QWidget(par
     GlobalSubs::CurrentFormKind = texts.kind;
     setObjectName(QString::fromLatin1(texts.formName));
 
-    QWidget* page = StaticSheet::scrollingPage(this);
+    QWidget* page = this; // the shell scrolls a sheet that does not fit its window
     QLabel* title =
         StaticSheet::makeTitle(QStringLiteral("Label21"), QString::fromUtf8(texts.title), page);
 
@@ -43,7 +43,10 @@ frmEnclosureRating::frmEnclosureRating(Body body, QWidget* parent) : QWidget(par
     setBoldFont(header);
     header->setWordWrap(false);
     grid->addWidget(header, 0, 0);
-    grid->addWidget(StaticSheet::makeText(QStringLiteral("Label3"), QString(), Frame1), 0, 1);
+    // The description column's heading cell is empty: nothing to select or announce.
+    QLabel* descriptionHeader = StaticSheet::makeText(QStringLiteral("Label3"), QString(), Frame1);
+    descriptionHeader->setTextInteractionFlags(Qt::NoTextInteraction);
+    grid->addWidget(descriptionHeader, 0, 1);
     for (int row = 0; row < Rows; ++row) {
         QLabel* rating =
             StaticSheet::makeText(ratingName(row), QString::fromLatin1(ratings[row]), Frame1);

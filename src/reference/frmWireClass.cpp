@@ -65,7 +65,7 @@ frmWireClass::frmWireClass(QWidget* parent) : QWidget(parent) {
     GlobalSubs::CurrentFormKind = FormKind::WireClass;
     setObjectName(QStringLiteral("frmWireClass"));
 
-    QWidget* page = StaticSheet::scrollingPage(this);
+    QWidget* page = this; // the shell scrolls a sheet that does not fit its window
     // The design's caption "Wire Classes && Insulation" shows one ampersand.
     QLabel* Label21 = StaticSheet::makeTitle(QStringLiteral("Label21"),
                                              QStringLiteral("Wire Classes & Insulation"), page);

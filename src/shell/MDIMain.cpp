@@ -200,6 +200,23 @@ void MDIMain::applySelector(const MenuItemRow& row) {
     }
 }
 
+namespace {
+
+// A sheet without a focus proxy starts at the first control Tab would reach, so the keyboard
+// is on the sheet (a text sheet's first paragraph) rather than on its window frame.
+void focusFirstControl(QWidget* sheet) {
+    for (QWidget* w = sheet->nextInFocusChain(); w && w != sheet; w = w->nextInFocusChain()) {
+        if (sheet->isAncestorOf(w) && (w->focusPolicy() & Qt::TabFocus) && w->isEnabled() &&
+            w->isVisibleTo(sheet)) {
+            w->setFocus(Qt::TabFocusReason);
+            return;
+        }
+    }
+    sheet->setFocus();
+}
+
+} // namespace
+
 void MDIMain::openSheet(const MenuItemRow& row) {
     QWidget* sheet = row.factory(); // the load step: records its kind, reads its selector
     m_sheetKind = GlobalSubs::CurrentFormKind;
@@ -232,7 +249,10 @@ void MDIMain::openSheet(const MenuItemRow& row) {
     const double height = pixelsToTwips(outer.height(), dpi) - row.heightMarginTwips;
     window->resize(twipsToPixels(width, dpi), twipsToPixels(height, dpi));
     window->show();
-    sheet->setFocus();
+    if (sheet->focusProxy())
+        sheet->setFocus();
+    else
+        focusFirstControl(sheet);
     // A sheet's focus proxy says where the focus starts. Kept, it would also catch Tab as the
     // focus comes round the sheet and send it back there, so controls before it in reading
     // order (the options left of the entries) could never be reached.
