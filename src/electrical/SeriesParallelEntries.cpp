@@ -5,6 +5,7 @@
 #include <QLineEdit>
 
 #include "common/Conversions.h"
+#include "common/DrawingView.h"
 #include "common/EntryReading.h"
 #include "common/ErrorBox.h"
 
@@ -65,4 +66,16 @@ std::optional<SeriesParallel::NetworkTotal> totalOfEntries(const NetworkEntries&
     if (!acceptResult(result.total))
         return std::nullopt;
     return result;
+}
+
+QLabel* makeNetworkLabel(QWidget* parent, const QString& name, const QString& text) {
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(name);
+    return label;
+}
+
+DrawingView* makeCircuitDiagram(QWidget* parent, const char* name, const char* drawing) {
+    auto* picture = new DrawingView(QStringLiteral(":/drawings/") + QLatin1String(drawing), parent);
+    picture->setObjectName(QLatin1String(name));
+    return picture;
 }

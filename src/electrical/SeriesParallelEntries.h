@@ -7,6 +7,7 @@
 #include "common/EntryRow.h"
 #include "electrical/SeriesParallel.h"
 
+class DrawingView;
 class QGridLayout;
 class QLabel;
 class QWidget;
@@ -32,3 +33,9 @@ enum class SumRule { Direct, Reciprocal };
 // shown.
 std::optional<SeriesParallel::NetworkTotal> totalOfEntries(const NetworkEntries& entries,
                                                            SumRule rule, QChar letter);
+
+// A named label of a network sheet, with its text.
+QLabel* makeNetworkLabel(QWidget* parent, const QString& name, const QString& text = {});
+
+// A named circuit diagram from the drawings in the resources.
+DrawingView* makeCircuitDiagram(QWidget* parent, const char* name, const char* drawing);

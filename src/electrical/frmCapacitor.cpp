@@ -26,18 +26,6 @@ constexpr Component Inductors{"Inductor Calculations", 'L', "(mH's)", "Ltotal", 
 
 constexpr qint16 ReciprocalSum = 0;
 constexpr qint16 DirectSum = 1;
-
-QLabel* makeLabel(QWidget* parent, const QString& name) {
-    auto* label = new QLabel(parent);
-    label->setObjectName(name);
-    return label;
-}
-
-DrawingView* makePicture(QWidget* parent, const char* name, const char* drawing) {
-    auto* picture = new DrawingView(QStringLiteral(":/drawings/") + QLatin1String(drawing), parent);
-    picture->setObjectName(QLatin1String(name));
-    return picture;
-}
 } // namespace
 
 frmCapacitor::frmCapacitor(QWidget* parent) : QWidget(parent) {
@@ -52,7 +40,7 @@ bool frmCapacitor::capacitors() const {
 }
 
 void frmCapacitor::buildControls() {
-    lblHeading = makeLabel(this, QStringLiteral("lblHeading"));
+    lblHeading = makeNetworkLabel(this, QStringLiteral("lblHeading"));
     setBoldFont(lblHeading, SheetHeadingScale);
 
     Frame2 = new QGroupBox(QStringLiteral("Parallel/Series:"), this);
@@ -67,7 +55,7 @@ void frmCapacitor::buildControls() {
     result = makeEntryRow(Frame2, QString(), QStringLiteral("lblAnswer_0"),
                           QStringLiteral("txtCtotal_0"));
     result.box->setReadOnly(true);
-    Label14 = makeLabel(Frame2, QStringLiteral("Label14_0"));
+    Label14 = makeNetworkLabel(Frame2, QStringLiteral("Label14_0"));
     grid->addWidget(result.caption, 0, 4, 1, 2);
     grid->addWidget(result.box, 1, 4);
     grid->addWidget(Label14, 1, 5);
@@ -101,8 +89,8 @@ void frmCapacitor::buildControls() {
     grid->addWidget(fraSorP, 12, 0, 1, 2, Qt::AlignTop);
 
     auto* formulas = new QVBoxLayout;
-    lblFormula1 = makeLabel(Frame2, QStringLiteral("lblFormula1_2"));
-    lblFormula = makeLabel(Frame2, QStringLiteral("lblFormula"));
+    lblFormula1 = makeNetworkLabel(Frame2, QStringLiteral("lblFormula1_2"));
+    lblFormula = makeNetworkLabel(Frame2, QStringLiteral("lblFormula"));
     lblFormula->setTextInteractionFlags(Qt::TextSelectableByMouse);
     formulas->addWidget(lblFormula1);
     formulas->addWidget(lblFormula);
@@ -110,8 +98,8 @@ void frmCapacitor::buildControls() {
     grid->addLayout(formulas, 12, 2, 1, 4);
     grid->setColumnMinimumWidth(4, 110);
 
-    picSeries = makePicture(this, "picSeries", "circuit-capacitor-series.svg");
-    picParallel = makePicture(this, "picParallel", "circuit-capacitor-parallel.svg");
+    picSeries = makeCircuitDiagram(this, "picSeries", "circuit-capacitor-series.svg");
+    picParallel = makeCircuitDiagram(this, "picParallel", "circuit-capacitor-parallel.svg");
     auto* pictures = new QGridLayout;
     pictures->addWidget(picSeries, 0, 0, Qt::AlignLeft | Qt::AlignTop);
     pictures->addWidget(picParallel, 0, 0, Qt::AlignLeft | Qt::AlignTop);

@@ -48,18 +48,6 @@ constexpr std::array<const char*, 4> circuitCaptions{"Series", "Parallel", "Delt
                                                      "Wye -> Delta"};
 const QString ohms = QStringLiteral(" ohms");
 const QColor resultColour{255, 0, 0};
-
-QLabel* makeLabel(QWidget* parent, const QString& name, const QString& text = {}) {
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(name);
-    return label;
-}
-
-DrawingView* makePicture(QWidget* parent, const char* name, const char* drawing) {
-    auto* picture = new DrawingView(QStringLiteral(":/drawings/") + QLatin1String(drawing), parent);
-    picture->setObjectName(QLatin1String(name));
-    return picture;
-}
 } // namespace
 
 frmResistor::frmResistor(QWidget* parent) : QWidget(parent) {
@@ -70,8 +58,8 @@ frmResistor::frmResistor(QWidget* parent) : QWidget(parent) {
 }
 
 void frmResistor::buildControls() {
-    lblHeading =
-        makeLabel(this, QStringLiteral("lblHeading"), QStringLiteral("Resistor Calculations"));
+    lblHeading = makeNetworkLabel(this, QStringLiteral("lblHeading"),
+                                  QStringLiteral("Resistor Calculations"));
     setBoldFont(lblHeading, SheetHeadingScale);
 
     Frame2 = new QGroupBox(QStringLiteral("Parallel/Series:"), this);
@@ -92,7 +80,7 @@ void frmResistor::buildControls() {
             makeEntryRow(Frame2, QStringLiteral("Rtotal"), QStringLiteral("lblAnswer_%1").arg(i),
                          QStringLiteral("txtRtotal_%1").arg(i));
         results[i].box->setReadOnly(true);
-        Label14[i] = makeLabel(Frame2, QStringLiteral("Label14_%1").arg(i), ohms);
+        Label14[i] = makeNetworkLabel(Frame2, QStringLiteral("Label14_%1").arg(i), ohms);
         grid->addWidget(results[i].caption, 2 * i, 4, 1, 2);
         grid->addWidget(results[i].box, 2 * i + 1, 4);
         grid->addWidget(Label14[i], 2 * i + 1, 5);
@@ -126,10 +114,10 @@ void frmResistor::buildControls() {
 
     auto* formulas = new QVBoxLayout;
     for (int i = 0; i < 3; ++i) {
-        lblFormula1[i] = makeLabel(Frame2, QStringLiteral("lblFormula1_%1").arg(i));
+        lblFormula1[i] = makeNetworkLabel(Frame2, QStringLiteral("lblFormula1_%1").arg(i));
         formulas->addWidget(lblFormula1[i]);
     }
-    lblFormula = makeLabel(Frame2, QStringLiteral("lblFormula"));
+    lblFormula = makeNetworkLabel(Frame2, QStringLiteral("lblFormula"));
     lblFormula->setTextInteractionFlags(Qt::TextSelectableByMouse);
     formulas->addWidget(lblFormula);
     formulas->addStretch();
@@ -139,10 +127,10 @@ void frmResistor::buildControls() {
     grid->setColumnMinimumWidth(2, entries->rows[6].box->sizeHint().width());
     grid->setColumnMinimumWidth(3, entries->units[6]->sizeHint().width());
 
-    picSeries = makePicture(this, "picSeries", "circuit-resistor-series.svg");
-    picParallel = makePicture(this, "picParallel", "circuit-resistor-parallel.svg");
-    picDtoY = makePicture(this, "picDtoY", "circuit-delta-to-wye.svg");
-    picYtoD = makePicture(this, "picYtoD", "circuit-wye-to-delta.svg");
+    picSeries = makeCircuitDiagram(this, "picSeries", "circuit-resistor-series.svg");
+    picParallel = makeCircuitDiagram(this, "picParallel", "circuit-resistor-parallel.svg");
+    picDtoY = makeCircuitDiagram(this, "picDtoY", "circuit-delta-to-wye.svg");
+    picYtoD = makeCircuitDiagram(this, "picYtoD", "circuit-wye-to-delta.svg");
     auto* pictures = new QGridLayout;
     for (DrawingView* picture : {picSeries, picParallel, picDtoY, picYtoD}) {
         pictures->addWidget(picture, 0, 0, Qt::AlignLeft | Qt::AlignTop);
