@@ -9,6 +9,7 @@
 #include "common/DrawingView.h"
 #include "common/Fonts.h"
 #include "common/GlobalSubs.h"
+#include "common/ResultCopy.h"
 
 namespace {
 using ColorCode::Colours;
@@ -130,6 +131,7 @@ void frmResistorColors::buildControls() {
     lblOhms->setMinimumWidth(200);
     lblOhms->setMargin(4);
     lblOhms->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    makeAnswerCopy(this, {{Label1, lblOhms}});
     lblOhms->setAccessibleName(Label1->text());
     auto* value = new QHBoxLayout;
     value->addWidget(Label1);

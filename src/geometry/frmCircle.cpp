@@ -12,6 +12,7 @@
 #include "common/EntryReading.h"
 #include "common/Fonts.h"
 #include "common/GlobalSubs.h"
+#include "common/ResultCopy.h"
 #include "geometry/CircleFigures.h"
 #include "geometry/FigureEntries.h"
 
@@ -173,6 +174,10 @@ void frmCircle::buildControls() {
         results->addWidget(lblAnswerCaption[i], i, 0);
         results->addWidget(lblAnswer[i], i, 1);
     }
+    std::vector<AnswerRow> copied;
+    for (int i = 0; i < 4; ++i)
+        copied.push_back({lblAnswerCaption[i], lblAnswer[i]});
+    makeAnswerCopy(this, std::move(copied));
 
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(cmdCalculate);

@@ -14,6 +14,7 @@
 #include "common/ErrorBox.h"
 #include "common/Fonts.h"
 #include "common/GlobalSubs.h"
+#include "common/ResultCopy.h"
 #include "common/SystemColours.h"
 #include "geometry/FigureEntries.h"
 
@@ -140,6 +141,11 @@ void frmGeometry::placeDrawingLabels() {
         }
         lblanswer[i] = label;
     }
+    // The values on the drawing copy under the captions of their entries.
+    std::vector<AnswerRow> copied;
+    for (int i = 0; i < Rows; ++i)
+        copied.push_back({inputRows[i].caption, lblanswer[i]});
+    makeAnswerCopy(this, std::move(copied));
 }
 
 void frmGeometry::txtInput_Change() {

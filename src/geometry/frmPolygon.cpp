@@ -11,6 +11,7 @@
 #include "common/EntryReading.h"
 #include "common/Fonts.h"
 #include "common/GlobalSubs.h"
+#include "common/ResultCopy.h"
 #include "geometry/FigureEntries.h"
 
 namespace {
@@ -87,6 +88,10 @@ void frmPolygon::buildControls() {
         grid->addWidget(lblResult[sides], i + 1, 1, Qt::AlignHCenter);
         grid->addWidget(lblAnswer[i], i + 1, 2);
     }
+    std::vector<AnswerRow> copied;
+    for (int i = 0; i < RegularPolygon::RowCount; ++i)
+        copied.push_back({lblResult[i], lblAnswer[i]});
+    makeAnswerCopy(this, std::move(copied));
 
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(cmdCalculate);

@@ -12,6 +12,7 @@
 #include "common/EntryReading.h"
 #include "common/Fonts.h"
 #include "common/GlobalSubs.h"
+#include "common/ResultCopy.h"
 #include "geometry/FigureEntries.h"
 #include "geometry/Sphere.h"
 
@@ -87,6 +88,7 @@ void frmSphere::buildControls() {
     fraSphereResults = new QGroupBox(this);
     fraSphereResults->setObjectName(QStringLiteral("fraSphereResults"));
     auto* results = new QGridLayout(fraSphereResults);
+    std::vector<AnswerRow> copied;
     for (int i = 0; i < 5; ++i) {
         const QString caption = QString::fromLatin1(quantities[i].option);
         auto* label = new QLabel(caption, fraSphereResults);
@@ -100,7 +102,9 @@ void frmSphere::buildControls() {
         answers[i]->setAccessibleName(caption);
         results->addWidget(label, i, 0);
         results->addWidget(answers[i], i, 1);
+        copied.push_back({label, answers[i]});
     }
+    makeAnswerCopy(this, std::move(copied));
 
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(cmdCalculate);

@@ -15,6 +15,7 @@
 #include "common/EntryReading.h"
 #include "common/Fonts.h"
 #include "common/GlobalSubs.h"
+#include "common/ResultCopy.h"
 
 namespace {
 constexpr int EntryWidth = 100;
@@ -96,6 +97,10 @@ void frmSquare::buildControls() {
         results->addWidget(lblResult[i], i, 0);
         results->addWidget(lblAnswer[i], i, 1);
     }
+    std::vector<AnswerRow> copied;
+    for (int i = 0; i < FigureRows; ++i)
+        copied.push_back({lblResult[i], lblAnswer[i]});
+    makeAnswerCopy(this, std::move(copied));
     results->setColumnStretch(0, 1);
 
     cmdCalculate = new QPushButton(QStringLiteral("CALCULATE"), this);

@@ -12,6 +12,7 @@
 #include "common/ErrorBox.h"
 #include "common/Fonts.h"
 #include "common/GlobalSubs.h"
+#include "common/ResultCopy.h"
 #include "reference/SourcesLine.h"
 
 namespace {
@@ -165,10 +166,13 @@ void frmConduit::buildControls() {
     auto* results = new QGridLayout;
     const std::array<std::pair<QLabel*, QLabel*>, 3> rows{
         {{Label9, lblConductors}, {Label10, lblWsize}, {Label11, lblCsize}}};
+    std::vector<AnswerRow> copied;
     for (int r = 0; r < 3; ++r) {
+        copied.push_back({rows[r].first, rows[r].second});
         results->addWidget(rows[r].first, r, 0);
         results->addWidget(rows[r].second, r, 1);
     }
+    makeAnswerCopy(this, std::move(copied));
     results->addWidget(cmdFind, 3, 0, Qt::AlignLeft);
     results->setColumnMinimumWidth(1, 100);
 

@@ -217,4 +217,36 @@ TEST_F(DesktopUseTest, CtrlCCopiesTheHistoryOfTheDcSheet) {
               "V(Volts)\tR(ohms)\tI(Amps)\n6.00\t2.00\t3.00\n12.00\t4.00\t3.00\n");
 }
 
+// Sheets with one set of answers copy them, caption and value, after a calculation.
+TEST_F(DesktopUseTest, CtrlCCopiesTheAnswersWithTheirCaptions) {
+    struct Case {
+        const char* action;
+        std::pair<const char*, const char*> entries[2]; // unused slots left null
+        const char* line;                               // one line the copy must hold
+    };
+    const Case cases[] = {
+        {"mnuGeometryItem_0", {{"txtGivenValue_0", "1"}}, "Area\t3.14\n"},
+        {"mnuGeometryItem_2", {{"txtGivenValue_0", "3"}, {"txtGivenValue_1", "4"}}, "Area\t12"},
+        {"mnu3dGeometryItem_0", {{"txtGivenValue", "1"}}, "Diameter\t2"},
+        {"mnuGeometryItem_1", {{"txtInput_0", "3"}, {"txtInput_1", "4"}}, "c=\t5.0\n"},
+        {"mnuGeometryItem_9", {{"txtGivenValue", "1"}}, "Octagon\t4.8"},
+        {"mnuGeneralItem_6", {}, "Resistor Value\t1 ohm, 1%\n"},
+    };
+    for (const Case& c : cases) {
+        QWidget* sheet = openLiveSheet(main, {QString::fromLatin1(c.action), {}});
+        ASSERT_NE(sheet, nullptr) << c.action;
+        for (const auto& [name, value] : c.entries)
+            if (name)
+                sheet->findChild<QLineEdit*>(QLatin1String(name))->setText(QLatin1String(value));
+        if (auto* calculate = sheet->findChild<QAbstractButton*>(QStringLiteral("cmdCalculate")))
+            calculate->click();
+        QGuiApplication::clipboard()->clear();
+        QTest::keySequence(QApplication::focusWidget(), QKeySequence::Copy);
+        const QString copied = QGuiApplication::clipboard()->text();
+        EXPECT_TRUE(copied.contains(QLatin1String(c.line)))
+            << c.action << " copied " << copied.toStdString();
+        EXPECT_TRUE(errors.shown.empty()) << c.action;
+    }
+}
+
 } // namespace
