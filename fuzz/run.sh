@@ -9,9 +9,13 @@ source_dir=$(cd "$(dirname "$0")/.." && pwd)
 build=$source_dir/build/fuzz
 cd "$source_dir"
 [ -f "$build/build.ninja" ] || cmake --preset fuzz >/dev/null
-cmake --build "$build" --target kelvo_fuzzers >/dev/null
+if ! log=$(cmake --build "$build" --target kelvo_fuzzers 2>&1); then
+  echo "$log" | tail -40
+  echo "fuzz: the fuzzers did not build"
+  exit 1
+fi
 
-targets=(fuzz_format_mask fuzz_conversions fuzz_filter_key fuzz_compute)
+targets=(fuzz_format_mask fuzz_conversions fuzz_filter_key fuzz_color_code fuzz_compute)
 each=$(( seconds / ${#targets[@]} ))
 [ "$each" -ge 1 ] || each=1
 mkdir -p "$build/findings"
