@@ -1,15 +1,38 @@
 #include "common/DrawingView.h"
 
-#include <QSvgRenderer>
+#include <QCoreApplication>
+#include <QHash>
+#include <QPainter>
+
+namespace {
+
+// The parsed drawings, owned by the application and never changed once read.
+QSvgRenderer* sharedDrawing(const QString& resource) {
+    static QHash<QString, QPointer<QSvgRenderer>> drawings;
+    QPointer<QSvgRenderer>& drawing = drawings[resource];
+    if (!drawing) {
+        drawing = new QSvgRenderer(resource, QCoreApplication::instance());
+        drawing->setAspectRatioMode(Qt::KeepAspectRatio);
+    }
+    return drawing;
+}
+
+} // namespace
 
 DrawingView::DrawingView(const QString& resource, QWidget* parent, QSize size)
-    : QSvgWidget(resource, parent) {
-    renderer()->setAspectRatioMode(Qt::KeepAspectRatio);
+    : QSvgWidget(parent), m_drawing(sharedDrawing(resource)) {
     const QSize shown = size.isValid() ? size : designSize();
     if (shown.isValid())
         setFixedSize(shown);
 }
 
 QSize DrawingView::designSize() const {
-    return renderer()->defaultSize();
+    return m_drawing ? m_drawing->defaultSize() : QSize();
+}
+
+void DrawingView::paintEvent(QPaintEvent*) {
+    if (!m_drawing)
+        return;
+    QPainter painter(this);
+    m_drawing->render(&painter, QRectF(rect()));
 }

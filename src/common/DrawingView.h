@@ -1,13 +1,22 @@
 #pragma once
 
+#include <QPointer>
+#include <QSvgRenderer>
 #include <QSvgWidget>
 
 // Shows one SVG drawing from the resources at its design size (logical pixels), or at the size
-// given; being vector-drawn it stays sharp on high-DPI screens.
+// given; being vector-drawn it stays sharp on high-DPI screens. Each drawing is read once per
+// session and shared by every view of it, so opening a sheet again parses no SVG.
 class DrawingView : public QSvgWidget {
     Q_OBJECT
 public:
     explicit DrawingView(const QString& resource, QWidget* parent = nullptr, QSize size = {});
 
     QSize designSize() const;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QPointer<QSvgRenderer> m_drawing;
 };

@@ -27,11 +27,13 @@ void paintCaption(QRadioButton* option, int index) {
     QPalette palette = option->palette();
     palette.setColor(QPalette::WindowText, colour);
     palette.setColor(QPalette::ButtonText, colour);
+    if (qGray(colour.rgb()) > 140) {
+        // A palette rather than a style sheet: a style sheet per option costs a style of its own.
+        // (an option's background role is Button).
+        palette.setColor(QPalette::Button, QColor(0x40, 0x40, 0x40));
+        option->setAutoFillBackground(true);
+    }
     option->setPalette(palette);
-    if (qGray(colour.rgb()) > 140)
-        option->setStyleSheet(
-            QStringLiteral("QRadioButton { color: %1; background-color: #404040; }")
-                .arg(colour.name()));
 }
 
 void paintBand(QLabel* band, int index) {

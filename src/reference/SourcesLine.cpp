@@ -2,6 +2,7 @@
 
 #include <QLabel>
 
+#include "common/WrappedText.h"
 #include "reference/ReferenceDatabase.h"
 
 QString sourcesLine(ReferenceDatabase& database, const QString& table) {
@@ -20,10 +21,8 @@ QString sourcesLine(ReferenceDatabase& database, const QString& table) {
 }
 
 QLabel* makeSourcesLabel(const QString& text, QWidget* parent) {
-    auto* label = new QLabel(text, parent);
+    auto* label = new WrappedText(text, parent);
     label->setObjectName(QStringLiteral("lblSources"));
-    label->setWordWrap(true);
-    label->setTextInteractionFlags(Qt::TextSelectableByMouse);
     QFont font = label->font();
     font.setPointSizeF(font.pointSizeF() * 0.85);
     label->setFont(font);

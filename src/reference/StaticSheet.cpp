@@ -3,18 +3,15 @@
 #include <QLabel>
 
 #include "common/Fonts.h"
+#include "common/WrappedText.h"
 
 namespace StaticSheet {
 
 QLabel* makeText(const QString& name, const QString& text, QWidget* parent) {
-    auto* label = new QLabel(text, parent);
+    // A Tab stop, so Tab walks the texts in reading order for keyboard and screen-reader users.
+    auto* label = new WrappedText(text, parent, WrappedText::Focus::TabStop);
     label->setObjectName(name);
-    label->setTextFormat(Qt::PlainText);
-    label->setWordWrap(true);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    // Selectable by keyboard as well, so Tab walks the texts in reading order for a screen reader.
-    label->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-    label->setFocusPolicy(Qt::StrongFocus);
     return label;
 }
 

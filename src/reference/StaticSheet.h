@@ -8,7 +8,8 @@ class QWidget;
 // Shared pieces of the fixed reference sheets (enclosure ratings, wire classes).
 namespace StaticSheet {
 
-// A label that wraps and whose text can be selected and copied.
+// A paragraph that wraps, takes Tab, and can be selected and copied. Its text stays as made:
+// its sizes are remembered for the session.
 QLabel* makeText(const QString& name, const QString& text, QWidget* parent);
 
 // The sheet's title in the larger heading type.

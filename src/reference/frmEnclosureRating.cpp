@@ -45,7 +45,7 @@ frmEnclosureRating::frmEnclosureRating(Body body, QWidget* parent) : QWidget(par
     grid->addWidget(header, 0, 0);
     // The description column's heading cell is empty: nothing to select or announce.
     QLabel* descriptionHeader = StaticSheet::makeText(QStringLiteral("Label3"), QString(), Frame1);
-    descriptionHeader->setTextInteractionFlags(Qt::NoTextInteraction);
+    descriptionHeader->setFocusPolicy(Qt::NoFocus);
     grid->addWidget(descriptionHeader, 0, 1);
     for (int row = 0; row < Rows; ++row) {
         QLabel* rating =
