@@ -24,6 +24,22 @@ DrawingView::DrawingView(const QString& resource, QWidget* parent, QSize size)
     const QSize shown = size.isValid() ? size : designSize();
     if (shown.isValid())
         setFixedSize(shown);
+    setNeedsLightFace(true);
+}
+
+bool DrawingView::onDarkFace() const {
+    return palette().color(backgroundRole()).lightness() < 128;
+}
+
+void DrawingView::setNeedsLightFace(bool needs) {
+    m_needsLightFace = needs;
+    setPalette(QPalette()); // back to the inherited colours
+    if (needs && onDarkFace()) {
+        QPalette dark = palette();
+        dark.setColor(QPalette::WindowText, Qt::black);
+        dark.setColor(QPalette::Text, Qt::black);
+        setPalette(dark);
+    }
 }
 
 QSize DrawingView::designSize() const {
@@ -34,5 +50,7 @@ void DrawingView::paintEvent(QPaintEvent*) {
     if (!m_drawing)
         return;
     QPainter painter(this);
+    if (m_needsLightFace && onDarkFace())
+        painter.fillRect(rect(), Qt::white);
     m_drawing->render(&painter, QRectF(rect()));
 }

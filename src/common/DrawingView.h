@@ -14,9 +14,17 @@ public:
 
     QSize designSize() const;
 
+    // Most drawings are dark lines made for a light face and get a white one, with dark text
+    // for the labels placed on them, on a dark desktop; a drawing made for a dark face (light
+    // lines) keeps whatever lies behind it.
+    void setNeedsLightFace(bool needs);
+
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    bool onDarkFace() const;
+
     QPointer<QSvgRenderer> m_drawing;
+    bool m_needsLightFace = true;
 };

@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QRadioButton>
 #include <QVBoxLayout>
+#include <cstdlib>
 #include <span>
 
 #include "common/DrawingView.h"
@@ -19,7 +20,9 @@ QColor colourOf(int index) {
     return {rgb.red, rgb.green, rgb.blue};
 }
 
-// Light band colours would vanish on the window's light face, so their captions sit on a dark one.
+// A band colour close to the window's own face would vanish (yellow on a light desktop, black
+// on a dark one), so such a caption sits on a dark or light face of its own, whichever stands
+// farther from it.
 void paintCaption(QRadioButton* option, int index) {
     if (index == ColorCode::NoColour)
         return;
@@ -27,10 +30,14 @@ void paintCaption(QRadioButton* option, int index) {
     QPalette palette = option->palette();
     palette.setColor(QPalette::WindowText, colour);
     palette.setColor(QPalette::ButtonText, colour);
-    if (qGray(colour.rgb()) > 140) {
-        // A palette rather than a style sheet: a style sheet per option costs a style of its own.
+    const int text = qGray(colour.rgb());
+    if (std::abs(text - qGray(palette.color(QPalette::Window).rgb())) < 100) {
+        // A palette rather than a style sheet: a style sheet per option costs a style of its own
         // (an option's background role is Button).
-        palette.setColor(QPalette::Button, QColor(0x40, 0x40, 0x40));
+        const QColor dark(0x40, 0x40, 0x40), light(0xe8, 0xe8, 0xe8);
+        const bool onDark =
+            std::abs(text - qGray(dark.rgb())) > std::abs(text - qGray(light.rgb()));
+        palette.setColor(QPalette::Button, onDark ? dark : light);
         option->setAutoFillBackground(true);
     }
     option->setPalette(palette);

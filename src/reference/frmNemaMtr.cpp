@@ -103,6 +103,7 @@ void frmNemaMtr::buildControls() {
     black.setColor(QPalette::WindowText, Qt::white);
     Picture1->setPalette(black);
     auto* view = new DrawingView(drawing, Picture1);
+    view->setNeedsLightFace(false); // light lines on the black panel
     view->move(0, 0);
     Picture1->setFixedSize(view->designSize());
 

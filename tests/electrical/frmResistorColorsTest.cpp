@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QLabel>
 #include <QRadioButton>
+#include <cstdlib>
 
 #include "common/GlobalSubs.h"
 #include "electrical/frmResistorColors.h"
@@ -52,6 +54,29 @@ TEST_F(frmResistorColorsTest, ClicksColourTheBandsAndRecomposeTheValue) {
     EXPECT_TRUE(label("lblD")->isVisible());
     EXPECT_EQ(band("lblD"), QColor(255, 0, 0));
     EXPECT_EQ(band("lblC"), QColor(0, 255, 0));
+}
+
+// Every colour caption stays readable on a light and on a dark desktop: its colour stands far
+// enough from the face it is drawn on.
+TEST(frmResistorColorsFaces, EveryCaptionStandsOutOnLightAndDarkDesktops) {
+    const QPalette desktop = QApplication::palette();
+    for (const QColor window : {QColor(240, 240, 240), QColor(45, 45, 45)}) {
+        QPalette palette = desktop;
+        palette.setColor(QPalette::Window, window);
+        palette.setColor(QPalette::Button, window);
+        const QColor text = window.lightness() < 128 ? QColor(230, 230, 230) : QColor(Qt::black);
+        palette.setColor(QPalette::WindowText, text);
+        palette.setColor(QPalette::ButtonText, text);
+        QApplication::setPalette(palette);
+        frmResistorColors sheet;
+        for (const QRadioButton* option : sheet.findChildren<QRadioButton*>()) {
+            const QPalette p = option->palette();
+            const QColor face = option->autoFillBackground() ? p.color(QPalette::Button) : window;
+            EXPECT_GE(std::abs(qGray(p.color(QPalette::ButtonText).rgb()) - qGray(face.rgb())), 80)
+                << option->text().toStdString() << " on window " << window.name().toStdString();
+        }
+    }
+    QApplication::setPalette(desktop);
 }
 
 } // namespace
