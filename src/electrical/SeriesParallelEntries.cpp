@@ -1,8 +1,11 @@
 #include "electrical/SeriesParallelEntries.h"
 
 #include <QGridLayout>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QRadioButton>
+#include <QVBoxLayout>
 
 #include "common/Conversions.h"
 #include "common/DrawingView.h"
@@ -78,4 +81,23 @@ DrawingView* makeCircuitDiagram(QWidget* parent, const char* name, const char* d
     auto* picture = new DrawingView(QStringLiteral(":/drawings/") + QLatin1String(drawing), parent);
     picture->setObjectName(QLatin1String(name));
     return picture;
+}
+
+QGroupBox* makeCircuitOptions(QWidget* parent, std::span<const QString> captions,
+                              std::span<QRadioButton*> options, std::function<void(int)> chosen) {
+    auto* frame = new QGroupBox(QStringLiteral("Circuit"), parent);
+    frame->setObjectName(QStringLiteral("fraSorP"));
+    auto* column = new QVBoxLayout(frame);
+    for (std::size_t i = 0; i < options.size(); ++i) {
+        options[i] = new QRadioButton(captions[i], frame);
+        options[i]->setObjectName(QStringLiteral("optSorP_%1").arg(i));
+        column->addWidget(options[i]);
+    }
+    options[0]->setChecked(true); // before the connections: the sheet sets its own first layout
+    for (std::size_t i = 0; i < options.size(); ++i)
+        QObject::connect(options[i], &QRadioButton::toggled, frame, [chosen, i](bool on) {
+            if (on)
+                chosen(static_cast<int>(i));
+        });
+    return frame;
 }

@@ -2,14 +2,18 @@
 
 #include <QString>
 #include <array>
+#include <functional>
 #include <optional>
+#include <span>
 
 #include "common/EntryRow.h"
 #include "electrical/SeriesParallel.h"
 
 class DrawingView;
 class QGridLayout;
+class QGroupBox;
 class QLabel;
+class QRadioButton;
 class QWidget;
 
 // The twelve component entries of a network sheet, R1 to R12 or C1 to C12: two columns of six,
@@ -39,3 +43,8 @@ QLabel* makeNetworkLabel(QWidget* parent, const QString& name, const QString& te
 
 // A named circuit diagram from the drawings in the resources.
 DrawingView* makeCircuitDiagram(QWidget* parent, const char* name, const char* drawing);
+
+// The "Circuit" frame (fraSorP) of a network sheet with one option (optSorP_i) per caption, the
+// first checked; `chosen(i)` runs whenever option i becomes checked, by click, key or toggle.
+QGroupBox* makeCircuitOptions(QWidget* parent, std::span<const QString> captions,
+                              std::span<QRadioButton*> options, std::function<void(int)> chosen);

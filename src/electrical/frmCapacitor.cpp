@@ -71,21 +71,8 @@ void frmCapacitor::buildControls() {
     grid->addWidget(cmdCalculate, 3, 4, 1, 2);
     grid->addWidget(cmdClear, 5, 4, 1, 2);
 
-    fraSorP = new QGroupBox(QStringLiteral("Circuit"), Frame2);
-    fraSorP->setObjectName(QStringLiteral("fraSorP"));
-    auto* circuits = new QVBoxLayout(fraSorP);
     const std::array<QString, 2> captions{QStringLiteral("Series"), QStringLiteral("Parallel")};
-    for (int i = 0; i < 2; ++i) {
-        optSorP[i] = new QRadioButton(captions[i], fraSorP);
-        optSorP[i]->setObjectName(QStringLiteral("optSorP_%1").arg(i));
-        circuits->addWidget(optSorP[i]);
-    }
-    optSorP[0]->setChecked(true);
-    for (int i = 0; i < 2; ++i)
-        connect(optSorP[i], &QRadioButton::toggled, this, [this, i](bool on) {
-            if (on)
-                optSorP_Click(i);
-        });
+    fraSorP = makeCircuitOptions(Frame2, captions, optSorP, [this](int i) { optSorP_Click(i); });
     grid->addWidget(fraSorP, 12, 0, 1, 2, Qt::AlignTop);
 
     auto* formulas = new QVBoxLayout;

@@ -44,8 +44,9 @@ constexpr Layout WyeToDelta{false,
                             {"Ra", "Rb", "Rc"},
                             true};
 
-constexpr std::array<const char*, 4> circuitCaptions{"Series", "Parallel", "Delta -> Wye",
-                                                     "Wye -> Delta"};
+const std::array<QString, 4> circuitCaptions{QStringLiteral("Series"), QStringLiteral("Parallel"),
+                                             QStringLiteral("Delta -> Wye"),
+                                             QStringLiteral("Wye -> Delta")};
 const QString ohms = QStringLiteral(" ohms");
 const QColor resultColour{255, 0, 0};
 } // namespace
@@ -96,20 +97,8 @@ void frmResistor::buildControls() {
     grid->addWidget(cmdCalculate, 7, 4, 1, 2);
     grid->addWidget(cmdClear, 9, 4, 1, 2);
 
-    fraSorP = new QGroupBox(QStringLiteral("Circuit"), Frame2);
-    fraSorP->setObjectName(QStringLiteral("fraSorP"));
-    auto* circuits = new QVBoxLayout(fraSorP);
-    for (int i = 0; i < 4; ++i) {
-        optSorP[i] = new QRadioButton(QLatin1String(circuitCaptions[i]), fraSorP);
-        optSorP[i]->setObjectName(QStringLiteral("optSorP_%1").arg(i));
-        circuits->addWidget(optSorP[i]);
-    }
-    optSorP[0]->setChecked(true);
-    for (int i = 0; i < 4; ++i)
-        connect(optSorP[i], &QRadioButton::toggled, this, [this, i](bool on) {
-            if (on)
-                optSorP_Click(i);
-        });
+    fraSorP =
+        makeCircuitOptions(Frame2, circuitCaptions, optSorP, [this](int i) { optSorP_Click(i); });
     grid->addWidget(fraSorP, 12, 0, 1, 2, Qt::AlignTop);
 
     auto* formulas = new QVBoxLayout;
