@@ -4,7 +4,7 @@
 #include <QStringList>
 
 #include "BenchReport.h"
-#include "reference/ReferenceDatabase.h"
+#include "database/ReferenceDatabase.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <optional>
 
-#include "reference/Recordset.h"
+#include "database/Recordset.h"
 
 // The option lists of the conduit sheet and the look-up they lead to. The wire types are one
 // row each: what the option says, the group code that starts the look-up key, and which wire

@@ -12,8 +12,8 @@
 #include "common/Fonts.h"
 #include "common/GlobalSubs.h"
 #include "common/VoltageList.h"
+#include "database/SourcesLine.h"
 #include "reference/HorsepowerList.h"
-#include "reference/SourcesLine.h"
 
 namespace {
 // Display order, left to right; the shift walks them in the same order, which changes nothing.

@@ -4,8 +4,8 @@
 #include <array>
 
 #include "common/ResultHistory.h"
+#include "database/SheetDatabase.h"
 #include "reference/MotorCurrentLayouts.h"
-#include "reference/SheetDatabase.h"
 
 class QGroupBox;
 class QLabel;

@@ -1,6 +1,6 @@
 #include "reference/MotorFrameChart.h"
 
-#include "reference/KeyComparison.h"
+#include "database/KeyComparison.h"
 
 namespace MotorFrameChart {
 

@@ -3,7 +3,7 @@
 #include <QString>
 #include <array>
 
-#include "reference/Recordset.h"
+#include "database/Recordset.h"
 
 // The MotorFrame table as the frame sheet reads it: the key and the seven dimension fields, in
 // the order the chart shows them.

@@ -13,7 +13,7 @@
 #include "common/Fonts.h"
 #include "common/GlobalSubs.h"
 #include "common/ResultCopy.h"
-#include "reference/SourcesLine.h"
+#include "database/SourcesLine.h"
 
 namespace {
 

@@ -3,9 +3,9 @@
 #include <QWidget>
 #include <array>
 
+#include "database/Recordset.h"
+#include "database/ReferenceDatabase.h"
 #include "reference/ConduitChoices.h"
-#include "reference/Recordset.h"
-#include "reference/ReferenceDatabase.h"
 
 class QGroupBox;
 class QLabel;

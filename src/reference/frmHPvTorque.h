@@ -4,7 +4,7 @@
 #include <array>
 
 #include "common/ResultHistory.h"
-#include "reference/SheetDatabase.h"
+#include "database/SheetDatabase.h"
 
 class QGroupBox;
 class QLabel;

@@ -11,7 +11,7 @@
 #include "common/ErrorBox.h"
 #include "common/Fonts.h"
 #include "common/GlobalSubs.h"
-#include "reference/SourcesLine.h"
+#include "database/SourcesLine.h"
 
 namespace {
 

@@ -3,9 +3,9 @@
 #include <QWidget>
 #include <array>
 
+#include "database/Recordset.h"
+#include "database/ReferenceDatabase.h"
 #include "reference/MotorFrameChart.h"
-#include "reference/Recordset.h"
-#include "reference/ReferenceDatabase.h"
 
 class QComboBox;
 class QGroupBox;

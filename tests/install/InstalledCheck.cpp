@@ -6,7 +6,7 @@
 
 #include "common/ErrorBox.h"
 #include "common/Resources.h"
-#include "reference/ReferenceDatabase.h"
+#include "database/ReferenceDatabase.h"
 #include "shell/MDIMain.h"
 #include "shell/MenuTable.h"
 

@@ -1,6 +1,6 @@
 #include "TestDatabases.h"
 
-#include "reference/ReferenceDatabase.h"
+#include "database/ReferenceDatabase.h"
 
 #include <QTemporaryDir>
 #include <gtest/gtest.h>

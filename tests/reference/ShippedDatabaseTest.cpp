@@ -1,7 +1,7 @@
 #include "TestDatabases.h"
 
 #include "CsvFile.h"
-#include "reference/ReferenceDatabase.h"
+#include "database/ReferenceDatabase.h"
 
 #include <QDir>
 #include <functional>

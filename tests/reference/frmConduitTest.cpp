@@ -8,7 +8,7 @@
 
 #include "SheetTestDatabase.h"
 #include "common/GlobalSubs.h"
-#include "reference/ReferenceDatabase.h"
+#include "database/ReferenceDatabase.h"
 #include "reference/frmConduit.h"
 #include "support/ErrorRecorder.h"
 

@@ -1,4 +1,4 @@
-#include "reference/ReferenceDatabase.h"
+#include "database/ReferenceDatabase.h"
 
 #include <QCoreApplication>
 #include <QDir>

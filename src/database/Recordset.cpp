@@ -1,6 +1,6 @@
-#include "reference/Recordset.h"
+#include "database/Recordset.h"
 
-#include "reference/KeyComparison.h"
+#include "database/KeyComparison.h"
 
 #include <algorithm>
 

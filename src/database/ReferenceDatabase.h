@@ -1,6 +1,6 @@
 #pragma once
 
-#include "reference/Recordset.h"
+#include "database/Recordset.h"
 
 #include <QString>
 #include <QStringList>

@@ -1,8 +1,8 @@
-#include "reference/SheetDatabase.h"
+#include "database/SheetDatabase.h"
 
 #include "common/ErrorBox.h"
 #include "common/Messages.h"
-#include "reference/SourcesLine.h"
+#include "database/SourcesLine.h"
 
 SheetDatabase::SheetDatabase(const QString& table, const QString& path) {
     const bool opened = path.isEmpty() ? m_database.Open() : m_database.Open(path);

@@ -1,4 +1,4 @@
-#include "reference/KeyComparison.h"
+#include "database/KeyComparison.h"
 
 #include <QLocale>
 #include <QRegularExpression>

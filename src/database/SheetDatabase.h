@@ -4,8 +4,8 @@
 #include <QStringList>
 #include <optional>
 
-#include "reference/Recordset.h"
-#include "reference/ReferenceDatabase.h"
+#include "database/Recordset.h"
+#include "database/ReferenceDatabase.h"
 
 // The reference database and the one table a look-up sheet holds while it is loaded: opened by
 // the constructor, closed (table first) by the destructor. Opening never shows anything, so a

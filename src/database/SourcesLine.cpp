@@ -1,9 +1,9 @@
-#include "reference/SourcesLine.h"
+#include "database/SourcesLine.h"
 
 #include <QLabel>
 
 #include "common/WrappedText.h"
-#include "reference/ReferenceDatabase.h"
+#include "database/ReferenceDatabase.h"
 
 QString sourcesLine(ReferenceDatabase& database, const QString& table) {
     const QString tableField = QStringLiteral("TableName");
