@@ -6,8 +6,8 @@
 #include "CsvFile.h"
 #include "nec/ConductorTables.h"
 
-// The code tables the compute tests use, read from the CSVs the reference database is built from,
-// so a test sees exactly the values the shipped program does.
+// The code tables the compute tests and fuzz targets use, read from the CSVs the reference
+// database is built from, so they see exactly the values the shipped program does.
 namespace CodeTableCsv {
 
 // A CSV of data/reference by file name.
