@@ -8,6 +8,8 @@
 #include <QLineEdit>
 #include <algorithm>
 
+#include "common/ValueLabel.h"
+
 namespace {
 
 int depth(const QWidget* w) {
@@ -30,37 +32,6 @@ int sharedDepth(const QWidget* a, const QWidget* b) {
     }
     return da;
 }
-
-class AnswerCopy final : public ResultCopySource {
-public:
-    AnswerCopy(QWidget* parent, std::vector<AnswerRow> rows)
-        : ResultCopySource(parent), m_rows(std::move(rows)) {
-        for (const AnswerRow& row : m_rows) {
-            offerCopy(row.caption);
-            offerCopy(row.value);
-        }
-    }
-
-    QString copyText() const override {
-        QStringList lines;
-        for (const AnswerRow& row : m_rows) {
-            if (row.caption->isHidden() || row.value->isHidden() || row.value->text().isEmpty())
-                continue;
-            lines << tabSeparated({row.caption->text().trimmed(), row.value->text()});
-        }
-        return lines.isEmpty() ? QString() : lines.join(u'\n') + u'\n';
-    }
-
-    QList<QWidget*> resultWidgets() const override {
-        QList<QWidget*> out;
-        for (const AnswerRow& row : m_rows)
-            out << row.caption << row.value;
-        return out;
-    }
-
-private:
-    std::vector<AnswerRow> m_rows;
-};
 
 // Lets Ctrl+C through to the sheet's copy command when an entry box has nothing selected.
 class EntryCopyFilter final : public QObject {
@@ -100,6 +71,35 @@ void ResultCopySource::offerCopy(QWidget* widget) {
     }
     widget->addAction(m_copy);
     widget->setContextMenuPolicy(Qt::ActionsContextMenu);
+}
+
+AnswerCopy::AnswerCopy(QWidget* parent, std::vector<AnswerRow> rows) : ResultCopySource(parent) {
+    for (const AnswerRow& row : rows)
+        addRow(row);
+}
+
+void AnswerCopy::addRow(const AnswerRow& row) {
+    m_rows.push_back(row);
+    offerCopy(row.caption);
+    offerCopy(row.value);
+    exposeValue(row.value, row.caption);
+}
+
+QString AnswerCopy::copyText() const {
+    QStringList lines;
+    for (const AnswerRow& row : m_rows) {
+        if (row.caption->isHidden() || row.value->isHidden() || row.value->text().isEmpty())
+            continue;
+        lines << tabSeparated({row.caption->text().trimmed(), row.value->text()});
+    }
+    return lines.isEmpty() ? QString() : lines.join(u'\n') + u'\n';
+}
+
+QList<QWidget*> AnswerCopy::resultWidgets() const {
+    QList<QWidget*> out;
+    for (const AnswerRow& row : m_rows)
+        out << row.caption << row.value;
+    return out;
 }
 
 ResultCopySource* makeAnswerCopy(QWidget* parent, std::vector<AnswerRow> rows) {

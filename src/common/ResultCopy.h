@@ -38,8 +38,22 @@ struct AnswerRow {
     QLabel* value = nullptr;
 };
 
-// Makes the rows copyable ("caption<TAB>value" per line, hidden or empty rows left out) and
-// offers "Copy" on their labels. The source is a child of `parent` (the sheet).
+// Answer rows made copyable ("caption<TAB>value" per line, hidden or empty rows left out), with
+// "Copy" offered on their labels and each value read by screen readers under its caption.
+class AnswerCopy final : public ResultCopySource {
+    Q_OBJECT
+public:
+    AnswerCopy(QWidget* parent, std::vector<AnswerRow> rows = {});
+    void addRow(const AnswerRow& row);
+
+    QString copyText() const override;
+    QList<QWidget*> resultWidgets() const override;
+
+private:
+    std::vector<AnswerRow> m_rows;
+};
+
+// An AnswerCopy over `rows`, a child of `parent` (the sheet).
 ResultCopySource* makeAnswerCopy(QWidget* parent, std::vector<AnswerRow> rows);
 
 // Copies the source nearest `focus` on `sheet` (by the deepest ancestor they share); where

@@ -1,0 +1,35 @@
+#include "common/HistorySection.h"
+
+#include <QGridLayout>
+#include <QLabel>
+
+#include "common/Fonts.h"
+
+HistorySection::HistorySection(QWidget* parent, const QStringList& columnNames,
+                               const QStringList& headingNames, const QStringList& headingTexts)
+    : QGroupBox(parent), m_history(this, columnNames) {
+    m_grid = new QGridLayout(this);
+    m_grid->setVerticalSpacing(2);
+    for (int c = 0; c < m_history.columnCount(); ++c) {
+        auto* heading = new QLabel(headingTexts.value(c), this);
+        heading->setObjectName(headingNames.value(c));
+        heading->setAlignment(Qt::AlignCenter);
+        setBoldFont(heading);
+        m_grid->addWidget(heading, 0, c);
+        m_history.setHeading(c, heading);
+        m_headings.push_back(heading);
+        for (int row = 0; row < ResultHistory::Rows; ++row)
+            m_grid->addWidget(m_history.label(c, row), row + 1, c);
+    }
+}
+
+void HistorySection::setHeadings(const QStringList& texts) {
+    for (int c = 0; c < columnCount(); ++c)
+        m_headings[c]->setText(texts.value(c));
+}
+
+void HistorySection::setMinimumColumnWidth(int pixels) {
+    for (int c = 0; c < columnCount(); ++c)
+        for (int row = 0; row < ResultHistory::Rows; ++row)
+            m_history.label(c, row)->setMinimumWidth(pixels);
+}
