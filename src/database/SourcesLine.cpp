@@ -6,14 +6,19 @@
 #include "database/ReferenceDatabase.h"
 
 QString sourcesLine(ReferenceDatabase& database, const QString& table) {
+    return sourcesLine(database, QStringList{table});
+}
+
+QString sourcesLine(ReferenceDatabase& database, const QStringList& tables) {
     const QString tableField = QStringLiteral("TableName");
     const QString citationField = QStringLiteral("Citation");
     Recordset sources =
         database.OpenRecordset(QStringLiteral("sources"), {tableField, citationField});
     QStringList citations;
     for (sources.MoveFirst(); !sources.EOF(); sources.MoveNext()) {
-        if (sources.Field(tableField) == table)
-            citations << sources.Field(citationField);
+        const QString citation = sources.Field(citationField);
+        if (tables.contains(sources.Field(tableField)) && !citations.contains(citation))
+            citations << citation;
     }
     sources.Close();
     citations.removeAll(QString());

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <map>
+
+#include "database/Recordset.h"
+#include "database/ReferenceDatabase.h"
+
+// The tables a code-calculation sheet reads, opened together when it loads and closed when it
+// unloads. Like SheetDatabase, opening never shows anything, so the sheet always opens; a fault
+// found then is told each time the sheet needs its tables.
+class SheetTables {
+public:
+    // An empty `path` looks in the usual places beside the program.
+    explicit SheetTables(const QStringList& tables, const QString& path = {});
+    ~SheetTables();
+    SheetTables(const SheetTables&) = delete;
+    SheetTables& operator=(const SheetTables&) = delete;
+
+    // True when every table opened; otherwise shows the database layer's message and returns
+    // false.
+    bool checkOpen() const;
+    bool isOpen() const { return m_openFault.isEmpty(); }
+
+    // The table by name; a closed recordset when it did not open.
+    Recordset& table(const QString& name);
+
+    // "Source: ..." for all the tables, or "" when the database has none to give.
+    const QString& sources() const { return m_sources; }
+
+private:
+    ReferenceDatabase m_database;
+    std::map<QString, Recordset> m_tables;
+    QString m_openFault;
+    QString m_sources;
+};
