@@ -1,6 +1,7 @@
 #include "ComputeLayers.h"
 
 #include <array>
+#include <cmath>
 
 #include "electrical/LineCurrent.h"
 #include "electrical/MotorEfficiency.h"
@@ -8,6 +9,7 @@
 #include "electrical/OhmsLawDC.h"
 #include "electrical/PowerFromCurrent.h"
 #include "electrical/ResistorConversions.h"
+#include "electrical/SeriesParallel.h"
 #include "geometry/CircleFigures.h"
 #include "geometry/FigureRules.h"
 #include "geometry/RegularPolygon.h"
@@ -79,6 +81,17 @@ constexpr std::array layers{
                                              ? ResistorConversions::deltaToWye(x[0], x[1], x[2])
                                              : ResistorConversions::wyeToDelta(x[0], x[1], x[2]);
                      out.insert(out.end(), triple.begin(), triple.end());
+                 }},
+    ComputeLayer{"SeriesParallel", 2, SeriesParallel::EntryCount,
+                 [](int rule, std::span<const double> x, std::vector<Calculated>& out) {
+                     // The sheets never pass NaN (their strict reading refuses it), so here it
+                     // stands for an empty box.
+                     std::array<SeriesParallel::Entry, SeriesParallel::EntryCount> entries;
+                     for (std::size_t i = 0; i < entries.size(); ++i)
+                         if (!std::isnan(x[i]))
+                             entries[i] = x[i];
+                     out.push_back(rule == 0 ? SeriesParallel::directSum(entries, u'R').total
+                                             : SeriesParallel::reciprocalSum(entries, u'R').total);
                  }},
     ComputeLayer{"CircleFigures", 8, 3,
                  [](int choice, std::span<const double> x, std::vector<Calculated>& out) {

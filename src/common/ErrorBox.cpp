@@ -14,14 +14,20 @@ void ErrorBox::setSink(Sink s) {
     sink() = std::move(s);
 }
 
+std::unique_ptr<QMessageBox> ErrorBox::build(const QString& text, const QString& title,
+                                             QWidget* parent) {
+    auto box =
+        std::make_unique<QMessageBox>(QMessageBox::Critical, title, text, QMessageBox::Ok, parent);
+    box->setTextFormat(Qt::PlainText);
+    return box;
+}
+
 void showError(const QString& text, const QString& title) {
     if (sink()) {
         sink()(text, title);
         return;
     }
-    QMessageBox box(QMessageBox::Critical, title, text, QMessageBox::Ok,
-                    QApplication::activeWindow());
-    box.exec();
+    ErrorBox::build(text, title, QApplication::activeWindow())->exec();
 }
 
 void showError(const Message& message) {

@@ -1,7 +1,5 @@
 #include "electrical/SeriesParallel.h"
 
-#include "common/Conversions.h"
-
 namespace SeriesParallel {
 
 namespace {
@@ -10,14 +8,13 @@ QString term(QChar letter, int index) {
 }
 } // namespace
 
-NetworkTotal directSum(std::span<const QString> entries, QChar letter) {
+NetworkTotal directSum(std::span<const Entry> entries, QChar letter) {
     NetworkTotal result;
     double total = 0.0;
     for (int i = 0; i < static_cast<int>(entries.size()); ++i) {
-        const QString& text = entries[i];
-        total += leadingNumber(text);
-        if (text.isEmpty())
+        if (!entries[i])
             continue;
+        total += *entries[i];
         result.formula +=
             (result.formula.isEmpty() ? QString() : QStringLiteral(" + ")) + term(letter, i);
     }
@@ -25,32 +22,28 @@ NetworkTotal directSum(std::span<const QString> entries, QChar letter) {
     return result;
 }
 
-NetworkTotal reciprocalSum(std::span<const QString> entries, QChar letter) {
+NetworkTotal reciprocalSum(std::span<const Entry> entries, QChar letter) {
     NetworkTotal result;
     Calculated sum;
     for (int i = 0; i < static_cast<int>(entries.size()); ++i) {
-        const QString& text = entries[i];
-        if (text.isEmpty())
+        if (!entries[i])
             continue;
-        if (toNumberStrict(text).value_or(1.0) == 0.0) {
+        if (*entries[i] == 0.0) {
             result.zeroEntries.append(i);
             continue;
         }
-        // A pasted "-5" is not zero strictly but leads with no number, so its reciprocal is
-        // refused as a division by zero rather than read as infinity.
-        const Calculated reciprocal = quotient(1.0, leadingNumber(text));
+        const Calculated reciprocal = quotient(1.0, *entries[i]);
         if (sum.ok())
             sum = reciprocal.ok() ? checked(sum.value + reciprocal.value) : reciprocal;
         result.formula +=
             (result.formula.isEmpty() ? QStringLiteral("1/(1/") : QStringLiteral(" + 1/")) +
             term(letter, i);
     }
-    if (!result.formula.isEmpty())
-        result.formula += u')';
-    if (!sum.ok())
-        result.total = sum;
-    else
-        result.total = sum.value == 0.0 ? Calculated{} : quotient(1.0, sum.value);
+    if (result.formula.isEmpty())
+        return result; // no term: the total is 0
+    result.formula += u')';
+    // A pasted "-5" beside a "5" cancels out: 1/0 has no value, not the 0 of an empty network.
+    result.total = sum.ok() ? quotient(1.0, sum.value) : sum;
     return result;
 }
 

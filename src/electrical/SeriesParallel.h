@@ -2,6 +2,7 @@
 
 #include <QList>
 #include <QString>
+#include <optional>
 #include <span>
 
 #include "common/Calculated.h"
@@ -14,6 +15,9 @@ namespace SeriesParallel {
 
 inline constexpr int EntryCount = 12;
 
+// One component's value as read from its box, or nothing when the box is empty.
+using Entry = std::optional<double>;
+
 struct NetworkTotal {
     Calculated total;
     // The terms of the non-empty entries, e.g. "R1 + R2 + R5" or "1/(1/C1 + 1/C3)".
@@ -23,12 +27,11 @@ struct NetworkTotal {
     QList<int> zeroEntries;
 };
 
-// The sum of the entries' leading-number values, an empty entry counting 0.
-NetworkTotal directSum(std::span<const QString> entries, QChar letter);
+// The sum of the entries, an empty entry counting 0.
+NetworkTotal directSum(std::span<const Entry> entries, QChar letter);
 
 // 1 over the sum of the reciprocals of the non-empty, non-zero entries; 0 when no entry counts.
-// An entry is zero by its strict value (text that is not a number is the caller's to refuse
-// first); its reciprocal is taken of its leading-number value.
-NetworkTotal reciprocalSum(std::span<const QString> entries, QChar letter);
+// Terms whose reciprocals cancel out leave no total: a division by zero.
+NetworkTotal reciprocalSum(std::span<const Entry> entries, QChar letter);
 
 } // namespace SeriesParallel

@@ -7,7 +7,6 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-#include "common/Conversions.h"
 #include "common/DrawingView.h"
 #include "common/EntryReading.h"
 #include "common/ErrorBox.h"
@@ -50,18 +49,19 @@ void NetworkEntries::clear() const {
 
 std::optional<SeriesParallel::NetworkTotal> totalOfEntries(const NetworkEntries& entries,
                                                            SumRule rule, QChar letter) {
-    std::array<QString, SeriesParallel::EntryCount> texts;
+    // Each filled box is read once, strictly, so the zero test and the sum see the same value.
+    std::array<SeriesParallel::Entry, SeriesParallel::EntryCount> values;
     for (int i = 0; i < SeriesParallel::EntryCount; ++i) {
-        texts[i] = entries.rows[i].box->text();
-        // The reciprocal rule tests for zero strictly, so it needs a number in every filled box.
-        if (rule == SumRule::Reciprocal && !texts[i].isEmpty() && !toNumberStrict(texts[i])) {
-            readNumber(entries.rows[i].box, entries.rows[i].boxName());
+        const EntryRow& row = entries.rows[i];
+        if (row.box->text().isEmpty())
+            continue;
+        values[i] = readNumber(row.box, row.boxName());
+        if (!values[i])
             return std::nullopt;
-        }
     }
     const SeriesParallel::NetworkTotal result = rule == SumRule::Direct
-                                                    ? SeriesParallel::directSum(texts, letter)
-                                                    : SeriesParallel::reciprocalSum(texts, letter);
+                                                    ? SeriesParallel::directSum(values, letter)
+                                                    : SeriesParallel::reciprocalSum(values, letter);
     for (int zero : result.zeroEntries) {
         entries.rows[zero].box->clear();
         showError(Messages::cantDivideByZero());

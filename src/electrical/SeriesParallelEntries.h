@@ -31,10 +31,10 @@ struct NetworkEntries {
 
 enum class SumRule { Direct, Reciprocal };
 
-// Totals the entries by `rule`. An entry the reciprocal rule cannot read as a number stops the
-// calculation with a message; each zero entry is emptied and reported as "Can't Divide by Zero!"
-// and the rest still count. Returns nothing, after telling the user, when the total cannot be
-// shown.
+// Totals the entries by `rule`; an empty box is left out. A filled box that is not a number
+// stops the calculation with a message naming the box. Under the reciprocal rule each zero entry
+// is emptied and reported as "Can't Divide by Zero!" and the rest still count. Returns nothing,
+// after telling the user, when the total cannot be shown.
 std::optional<SeriesParallel::NetworkTotal> totalOfEntries(const NetworkEntries& entries,
                                                            SumRule rule, QChar letter);
 

@@ -2,11 +2,14 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QTest>
 
 #include "common/EntryFilterWidget.h"
 #include "common/EntryReading.h"
+#include "common/ErrorBox.h"
 #include "support/ErrorRecorder.h"
 
 namespace {
@@ -105,6 +108,26 @@ TEST(AcceptResult, TellsEachFaultInItsOwnWords) {
 TEST(BoxNameFromCaption, StripsTheEqualsSignAndAccessKey) {
     EXPECT_EQ(boxNameFromCaption(QStringLiteral("V =")), "V");
     EXPECT_EQ(boxNameFromCaption(QStringLiteral("&Power =")), "Power");
+}
+
+// Messages quote pasted text, so markup in it must reach the user as the characters typed.
+TEST(ErrorBox, ShowsEveryMessageAsPlainText) {
+    for (const char* pasted : {"<img src=x.png>", "<a href=\"http://x\">5</a>", "<b>5"}) {
+        const Message message =
+            Messages::entryNotANumber(QStringLiteral("R1"), QString::fromLatin1(pasted));
+        const auto box = ErrorBox::build(message.text, message.title, nullptr);
+        EXPECT_EQ(box->icon(), QMessageBox::Critical);
+        EXPECT_EQ(box->standardButtons(), QMessageBox::Ok);
+        EXPECT_EQ(box->windowTitle(), "Error");
+        int shown = 0;
+        for (const QLabel* label : box->findChildren<QLabel*>()) {
+            if (label->text() != message.text)
+                continue;
+            ++shown;
+            EXPECT_EQ(label->textFormat(), Qt::PlainText) << pasted;
+        }
+        EXPECT_EQ(shown, 1) << pasted;
+    }
 }
 
 } // namespace

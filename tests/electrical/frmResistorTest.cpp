@@ -5,9 +5,11 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
+#include <memory>
 
 #include "common/DrawingView.h"
 #include "common/GlobalSubs.h"
+#include "electrical/frmCapacitor.h"
 #include "electrical/frmResistor.h"
 #include "support/ErrorRecorder.h"
 
@@ -146,6 +148,79 @@ TEST_F(frmResistorTest, SeriesOverflowIsRefusedAndClearKeepsTheMode) {
         EXPECT_TRUE(entry(i)->text().isEmpty());
     EXPECT_TRUE(result(0).isEmpty());
     EXPECT_EQ(text("lblFormula1_0"), "R1=((Ra*Rb)/(Ra+Rb+Rc)");
+}
+
+// Each filled box is read once, strictly, for both the zero test and the sum; a box that is not a
+// number stops the press with a message naming it, and an empty box is left out. The first entry
+// is pasted, the second holds 20.
+TEST(NetworkSheets, ReadEachFilledBoxOnce) {
+    struct Sheet {
+        qint16 capacitorMode; // -1 capacitors, 0 inductors; unused for resistors
+        bool resistors;
+        int circuit; // optSorP index
+        bool reciprocal;
+        char letter;
+    };
+    const Sheet sheets[] = {
+        {0, true, 0, false, 'R'},   {0, true, 1, true, 'R'},   {-1, false, 0, true, 'C'},
+        {-1, false, 1, false, 'C'}, {0, false, 0, false, 'L'}, {0, false, 1, true, 'L'},
+    };
+    struct Case {
+        const char* pasted;
+        std::array<const char*, 2> totals; // direct, reciprocal; none when refused
+        std::array<const char*, 2> formulas;
+    };
+    const Case cases[] = {
+        {" 5", {"25.00", "4.00"}, {"X1 + X2", "1/(1/X1 + 1/X2)"}},
+        {"1e3", {"1020.00", "19.608"}, {"X1 + X2", "1/(1/X1 + 1/X2)"}},
+        {"", {"20.00", "20.00"}, {"X2", "1/(1/X2)"}},
+        {"12abc", {}, {}},
+        {".", {}, {}},
+    };
+    ErrorRecorder errors;
+    for (const Sheet& s : sheets) {
+        GlobalSubs::CapacitorMode = s.capacitorMode;
+        std::unique_ptr<QWidget> sheet;
+        if (s.resistors)
+            sheet = std::make_unique<frmResistor>();
+        else
+            sheet = std::make_unique<frmCapacitor>();
+        sheet->show();
+        const QString box = s.resistors ? QStringLiteral("txtRn_") : QStringLiteral("txtCn_");
+        auto entry = [&](int i) { return sheet->findChild<QLineEdit*>(box + QString::number(i)); };
+        auto* total = sheet->findChild<QLineEdit*>(s.resistors ? "txtRtotal_0" : "txtCtotal_0");
+        auto* formula = sheet->findChild<QLabel*>("lblFormula");
+        auto* calculate = sheet->findChild<QPushButton*>("cmdCalculate");
+        sheet->findChild<QRadioButton*>(QStringLiteral("optSorP_%1").arg(s.circuit))->click();
+        for (const Case& c : cases) {
+            const std::string where = std::string(1, s.letter) + " circuit " +
+                                      std::to_string(s.circuit) + " \"" + c.pasted + '"';
+            entry(0)->clear();
+            entry(1)->setText(QStringLiteral("20"));
+            calculate->click();
+            const QString before = total->text(), beforeFormula = formula->text();
+            errors.shown.clear();
+            entry(0)->setText(QLatin1String(c.pasted));
+            calculate->click();
+            const char* expected = c.totals[s.reciprocal];
+            if (!expected) {
+                ASSERT_EQ(errors.shown.size(), 1u) << where;
+                EXPECT_EQ(errors.shown[0].text,
+                          QStringLiteral("\"%1\" in the %2 box is not a number.\n"
+                                         "Type digits with at most one decimal point, then "
+                                         "calculate again.")
+                              .arg(QLatin1String(c.pasted), QChar(s.letter) + QStringLiteral("1")))
+                    << where;
+                EXPECT_EQ(total->text(), before) << where;
+                EXPECT_EQ(formula->text(), beforeFormula) << where;
+                continue;
+            }
+            EXPECT_TRUE(errors.shown.empty()) << where;
+            EXPECT_EQ(total->text(), expected) << where;
+            EXPECT_EQ(formula->text(), QString(c.formulas[s.reciprocal]).replace('X', s.letter))
+                << where;
+        }
+    }
 }
 
 } // namespace
