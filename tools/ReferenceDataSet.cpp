@@ -1,5 +1,6 @@
 #include "ReferenceDataSet.h"
 
+#include "CodeTables.h"
 #include "ConduitTable.h"
 #include "CsvFile.h"
 #include "MotorFrameTable.h"
@@ -19,8 +20,9 @@ QList<ReferenceTable> buildReferenceTables(const QString& dataDirectory) {
     QList<ReferenceTable> tables;
     for (const char* name : {"tab1Pflcurrent", "tab3Pflcurrent", "tabdccurrent"}) {
         const QString table = QString::fromLatin1(name);
-        tables << copiedTable(table, readCsvFile(dir.filePath(table + QStringLiteral(".csv"))));
-        checkDecimalCells(tables.last());
+        const CsvFile currents = readCsvFile(dir.filePath(table + QStringLiteral(".csv")));
+        checkDecimalCells(currents, currents.header.mid(1));
+        tables << copiedTable(table, currents);
     }
     tables << motorFrameTable(csv("MotorFrame.csv"), csv("MotorFrame_extended.csv"));
     tables << conduitTable(csv("conduit.csv"), csv("conduit_area_rmc.csv"),
@@ -28,6 +30,7 @@ QList<ReferenceTable> buildReferenceTables(const QString& dataDirectory) {
     tables << torqueTable(csv("HPvTorque.csv"));
     for (const ReferenceTable& table : tables)
         checkKeys(table);
+    tables << codeTables(dataDirectory);
     tables << sourcesTable(csv("sources.csv"), tables);
     return tables;
 }

@@ -6,7 +6,8 @@ namespace refgen {
 
 // Every table of the reference database, built from the CSVs in `dataDirectory` and checked:
 // the three current tables copied (decimal cells only), MotorFrame, conduit and HPvTorque
-// derived, and sources last. Throws GeneratorError at the first fault found.
+// derived, the NEC code tables copied, and sources last. Throws GeneratorError at the first fault
+// found.
 QList<ReferenceTable> buildReferenceTables(const QString& dataDirectory);
 
 } // namespace refgen

@@ -26,7 +26,18 @@ ReferenceTable copiedTable(const QString& name, const CsvFile& csv) {
     return table;
 }
 
-void checkKeys(const ReferenceTable& table) {
+void checkKeys(const ReferenceTable& table, const QStringList& keyFields) {
+    QList<qsizetype> keys{0};
+    if (!keyFields.isEmpty()) {
+        keys.clear();
+        for (const QString& field : keyFields) {
+            const qsizetype index = table.fields.indexOf(field);
+            if (index < 0)
+                throw GeneratorError(
+                    QStringLiteral("table %1 has no key field %2").arg(table.name, field));
+            keys << index;
+        }
+    }
     QSet<QString> seen;
     for (const QVariantList& row : table.rows) {
         if (row.size() != table.fields.size())
@@ -34,9 +45,12 @@ void checkKeys(const ReferenceTable& table) {
                                      .arg(table.name)
                                      .arg(row.size())
                                      .arg(table.fields.size()));
-        const QString key = row.value(0).toString();
-        if (key.isEmpty())
+        QStringList parts;
+        for (qsizetype index : keys)
+            parts << row.value(index).toString();
+        if (parts.contains(QString()))
             throw GeneratorError(QStringLiteral("table %1: a row has no key").arg(table.name));
+        const QString key = parts.join(u' ');
         if (seen.contains(key))
             throw GeneratorError(
                 QStringLiteral("table %1: the key %2 appears twice").arg(table.name, key));
@@ -44,18 +58,32 @@ void checkKeys(const ReferenceTable& table) {
     }
 }
 
-void checkDecimalCells(const ReferenceTable& table) {
-    static const QRegularExpression decimal(QStringLiteral("^(\\d+\\.?\\d*|\\.\\d+)$"));
-    for (const QVariantList& row : table.rows) {
-        for (qsizetype field = 1; field < row.size(); ++field) {
-            const QString cell = row[field].toString();
-            if (!row[field].isNull() && !decimal.match(cell).hasMatch())
+namespace {
+
+void checkCells(const CsvFile& csv, const QStringList& fields, const QRegularExpression& form,
+                const char* what) {
+    for (const QString& field : fields) {
+        const int column = csv.column(field);
+        for (qsizetype row = 0; row < csv.rows.size(); ++row) {
+            const QString& cell = csv.rows[row][column];
+            if (!cell.isEmpty() && !form.match(cell).hasMatch())
                 throw GeneratorError(
-                    QStringLiteral("table %1, row %2, field %3: \"%4\" is not a "
-                                   "decimal number")
-                        .arg(table.name, row[0].toString(), table.fields[field], cell));
+                    QStringLiteral("%1, field %2: \"%3\" is not %4")
+                        .arg(csv.where(row), field, cell, QString::fromLatin1(what)));
         }
     }
+}
+
+} // namespace
+
+void checkDecimalCells(const CsvFile& csv, const QStringList& fields) {
+    static const QRegularExpression decimal(QStringLiteral("^(\\d+\\.?\\d*|\\.\\d+)$"));
+    checkCells(csv, fields, decimal, "a decimal number");
+}
+
+void checkMarkCells(const CsvFile& csv, const QStringList& fields) {
+    static const QRegularExpression mark(QStringLiteral("^yes$"));
+    checkCells(csv, fields, mark, "\"yes\" or empty");
 }
 
 } // namespace refgen

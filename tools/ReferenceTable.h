@@ -26,12 +26,16 @@ struct ReferenceTable {
 // The CSV's columns and rows as they are; an empty cell becomes an empty (null) field.
 ReferenceTable copiedTable(const QString& name, const CsvFile& csv);
 
-// Throws GeneratorError when the first field (the key) is empty or repeated in some row, or a
-// row's size differs from the field list.
-void checkKeys(const ReferenceTable& table);
+// Throws GeneratorError when a row's key is empty or repeated, or a row's size differs from the
+// field list. The key is the first field, or else `keyFields` together ("EMT 1/2") for a table
+// whose rows no single field tells apart; each of them must be filled.
+void checkKeys(const ReferenceTable& table, const QStringList& keyFields = {});
 
-// Throws GeneratorError when a non-empty cell of any field but the key is not a plain decimal
-// number (digits with at most one point), the form every current table holds.
-void checkDecimalCells(const ReferenceTable& table);
+// Throws GeneratorError, naming file, line and field, when a non-empty cell of one of `fields` is
+// not a plain decimal number (digits with at most one point), or the CSV lacks the field.
+void checkDecimalCells(const CsvFile& csv, const QStringList& fields);
+
+// The same for mark fields: a cell is "yes" or empty, so a sheet can test it for being filled.
+void checkMarkCells(const CsvFile& csv, const QStringList& fields);
 
 } // namespace refgen

@@ -51,14 +51,22 @@ void checkDatabase(const QString& csvPath) {
     if (!db.Path().startsWith(installed))
         fail(QStringLiteral("database read from %1, not from %2").arg(db.Path(), installed));
 
-    const std::pair<const char*, const char*> tables[] = {
-        {"tab1Pflcurrent", "Hp"},     {"tab3Pflcurrent", "Hp"},     {"tabdccurrent", "Hp"},
-        {"MotorFrame", "MotorFrame"}, {"conduit", "ConductorSize"}, {"HPvTorque", "HP"},
-    };
-    for (const auto& [table, key] : tables) {
-        Recordset rs = db.OpenRecordset(QString::fromLatin1(table), {QString::fromLatin1(key)});
+    // Every table the sources table names (the generator gives each table a row there) must
+    // open with rows.
+    QStringList tables;
+    Recordset sources = db.OpenRecordset(QStringLiteral("sources"), {QStringLiteral("TableName")});
+    for (sources.MoveFirst(); !sources.EOF(); sources.MoveNext()) {
+        if (!tables.contains(sources.Field(QStringLiteral("TableName"))))
+            tables << sources.Field(QStringLiteral("TableName"));
+    }
+    if (!tables.contains(QStringLiteral("tab3Pflcurrent")) ||
+        !tables.contains(QStringLiteral("raceway_areas_ch9_t4")))
+        fail(QStringLiteral("the sources table lists only %1: %2")
+                 .arg(tables.join(QStringLiteral(", ")), sources.ErrorText()));
+    for (const QString& table : tables) {
+        Recordset rs = db.OpenRecordset(table);
         if (!rs.IsOpen() || rs.RecordCount() == 0)
-            fail(QStringLiteral("table %1: %2").arg(QString::fromLatin1(table), rs.ErrorText()));
+            fail(QStringLiteral("table %1: %2").arg(table, rs.ErrorText()));
     }
 
     Recordset rs = db.OpenRecordset(QStringLiteral("tab3Pflcurrent"));

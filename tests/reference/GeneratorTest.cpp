@@ -67,6 +67,13 @@ const DataFault dataFaults[] = {
     {"sources.csv", "\nHPvTorque,", "\nTorque,", "there is no table Torque"},
     {"sources.csv", "\ntabdccurrent,", "\ntab3Pflcurrent,", "no source for table tabdccurrent"},
     {"conductor_area.csv", "", "", "cannot read"},
+    {"ampacity_310_16.csv", "\n12,AWG,20,25,30,", "\n12,AWG,20,25,3O,",
+     "field cu_90C: \"3O\" is not a decimal number"},
+    {"standard_ocpd_240_6_A.csv", "\n601,yes", "\n601,no", "\"no\" is not \"yes\" or empty"},
+    {"raceway_areas_ch9_t4_single_source.csv", "352,PVC-40/HDPE,1/2,", "352,PVC-40/HDPE,3/4,",
+     "the key PVC-40/HDPE 3/4 appears twice"},
+    {"raceway_areas_ch9_t4.csv", "358,EMT,3/4,21,0.824,0.533", "358,EMT,3/4,21,0.824,0.133",
+     "in EMT, total_area_100_in2 0.133 follows 0.304"},
 };
 
 class DataFaultTest : public testing::TestWithParam<DataFault> {};
