@@ -16,7 +16,7 @@ if ! log=$(cmake --build "$build" --target kelvo_fuzzers 2>&1); then
 fi
 
 targets=(fuzz_format_mask fuzz_conversions fuzz_filter_key fuzz_color_code fuzz_compute
-  fuzz_nec_fill fuzz_nec_motor)
+  fuzz_nec_fill fuzz_nec_motor fuzz_nec_conductor)
 each=$(( seconds / ${#targets[@]} ))
 [ "$each" -ge 1 ] || each=1
 mkdir -p "$build/findings"
