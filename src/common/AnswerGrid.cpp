@@ -44,6 +44,7 @@ QLabel* AnswerGrid::addCell(int index, int column, const QString& text, const QS
     auto* cell = new QLabel(text, this);
     cell->setObjectName(name);
     m_grid->addWidget(cell, m_firstRow + index, column, align);
+    cell->stackUnder(m_rows.at(index).value); // read before the value, as it stands
     return cell;
 }
 
