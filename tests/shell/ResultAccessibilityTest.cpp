@@ -13,11 +13,11 @@
 #include "support/ErrorRecorder.h"
 #include "support/LiveSheets.h"
 
-// After a calculation on each sheet of the menu, a screen reader reads every result: the label
-// that shows it is named, and its value is the text on screen.
+// After a calculation on each sheet of the menu, a screen reader reads every result: what shows
+// it is named, and its value is the text on screen.
 namespace {
 
-// What a widget shows as a result: a label's text, or a read-only box's (the network totals).
+// A label's text, or a read-only box's (the network totals); nothing for other widgets.
 std::optional<QString> resultText(const QWidget* w) {
     if (auto* label = qobject_cast<const QLabel*>(w))
         return label->text();
@@ -26,22 +26,9 @@ std::optional<QString> resultText(const QWidget* w) {
     return std::nullopt;
 }
 
-QHash<const QWidget*, QString> resultTexts(QWidget* sheet) {
-    QHash<const QWidget*, QString> out;
-    for (const QWidget* w : sheet->findChildren<QWidget*>())
-        if (const auto text = resultText(w))
-            out.insert(w, *text);
-    return out;
-}
-
-bool calculates(const QPushButton* button) {
-    return button->objectName().startsWith(QStringLiteral("cmdCalculate")) ||
-           button->objectName().startsWith(QStringLiteral("cmdFind"));
-}
-
 // Types "2" into every open entry (the right triangle locks the rest after two), picks the first
-// item of every list and presses every button that calculates or finds. Returns whether the sheet
-// had anything to calculate with.
+// item of every list and presses every button that calculates or finds. False when the sheet
+// has nothing to calculate with.
 bool calculate(QWidget* sheet) {
     bool any = false;
     for (QLineEdit* box : sheet->findChildren<QLineEdit*>())
@@ -54,7 +41,10 @@ bool calculate(QWidget* sheet) {
         }
     }
     for (QPushButton* button : sheet->findChildren<QPushButton*>()) {
-        if (calculates(button) && button->isVisibleTo(sheet) && button->isEnabled()) {
+        const QString name = button->objectName();
+        if ((name.startsWith(QStringLiteral("cmdCalculate")) ||
+             name.startsWith(QStringLiteral("cmdFind"))) &&
+            button->isVisibleTo(sheet)) {
             button->click();
             any = true;
         }
@@ -64,7 +54,7 @@ bool calculate(QWidget* sheet) {
 
 } // namespace
 
-TEST(ResultAccessibilityTest, EveryResultLabelIsReadWithItsValue) {
+TEST(ResultAccessibilityTest, EveryResultIsReadWithItsValue) {
     ErrorRecorder errors;
     MDIMain main;
     main.show();
@@ -72,7 +62,9 @@ TEST(ResultAccessibilityTest, EveryResultLabelIsReadWithItsValue) {
     for (const LiveSheet& s : liveSheets()) {
         QWidget* sheet = openLiveSheet(main, s);
         ASSERT_NE(sheet, nullptr) << s.caption.toStdString();
-        const auto before = resultTexts(sheet);
+        QHash<const QWidget*, QString> before;
+        for (const QWidget* w : sheet->findChildren<QWidget*>())
+            before.insert(w, resultText(w).value_or(QString()));
         const bool calculated = calculate(sheet);
         for (const auto& shown : errors.shown)
             ADD_FAILURE() << s.caption.toStdString() << ": " << shown.text.toStdString();
@@ -80,22 +72,16 @@ TEST(ResultAccessibilityTest, EveryResultLabelIsReadWithItsValue) {
 
         int results = 0;
         for (QWidget* w : sheet->findChildren<QWidget*>()) {
-            const auto shown = resultText(w);
-            if (!shown || shown->isEmpty() || !w->isVisibleTo(sheet))
-                continue;
             auto* label = qobject_cast<const QLabel*>(w);
             const bool marked = label && !exposedValueName(label).isEmpty();
-            const QString text = *shown;
-            if (before.value(w) == text && !marked)
+            const QString text = resultText(w).value_or(QString());
+            if (text.isEmpty() || !w->isVisibleTo(sheet) || (before.value(w) == text && !marked))
                 continue;
             ++results;
-            const std::string who =
-                (s.caption + QStringLiteral(": ") + w->objectName()).toStdString();
-            QAccessibleInterface* a = QAccessible::queryAccessibleInterface(w);
-            ASSERT_NE(a, nullptr) << who;
+            const QAccessibleInterface* a = QAccessible::queryAccessibleInterface(w);
+            const std::string who = (s.caption + u' ' + w->objectName()).toStdString();
             EXPECT_FALSE(a->text(QAccessible::Name).trimmed().isEmpty()) << who;
-            EXPECT_EQ(a->text(QAccessible::Value).toStdString(), text.toStdString())
-                << who << " named " << a->text(QAccessible::Name).toStdString();
+            EXPECT_EQ(a->text(QAccessible::Value).toStdString(), text.toStdString()) << who;
         }
         if (calculated) {
             EXPECT_GT(results, 0) << s.caption.toStdString() << " showed no result";
