@@ -58,17 +58,27 @@ void installFactory() {
     Q_UNUSED(installed);
 }
 
+// Qt makes and keeps a label's interface at its first accessibility event (a name or text set
+// before it was marked): drop a plain one so the next query builds the value label's.
+void replaceCachedInterface(QLabel* value) {
+    QAccessibleInterface* cached = QAccessible::queryAccessibleInterface(value);
+    if (cached && !dynamic_cast<ValueLabelAccessible*>(cached))
+        QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(cached));
+}
+
 } // namespace
 
 void exposeValue(QLabel* value, const QLabel* caption) {
     installFactory();
     value->setProperty(captionLabelProperty, QVariant::fromValue(const_cast<QObject*>(
                                                  static_cast<const QObject*>(caption))));
+    replaceCachedInterface(value);
 }
 
 void exposeValue(QLabel* value, const QString& caption) {
     installFactory();
     value->setProperty(captionTextProperty, caption);
+    replaceCachedInterface(value);
 }
 
 QString exposedValueName(const QLabel* value) {

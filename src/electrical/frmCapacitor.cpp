@@ -12,6 +12,7 @@
 #include "common/DrawingView.h"
 #include "common/Fonts.h"
 #include "common/GlobalSubs.h"
+#include "common/ValueLabel.h"
 
 namespace {
 struct Component {
@@ -79,6 +80,7 @@ void frmCapacitor::buildControls() {
     lblFormula1 = makeNetworkLabel(Frame2, QStringLiteral("lblFormula1_2"));
     lblFormula = makeNetworkLabel(Frame2, QStringLiteral("lblFormula"));
     lblFormula->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    exposeValue(lblFormula, lblFormula1); // "Ctotal" or "Ltotal", then the sum worked out
     formulas->addWidget(lblFormula1);
     formulas->addWidget(lblFormula);
     formulas->addStretch();

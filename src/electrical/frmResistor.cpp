@@ -15,6 +15,7 @@
 #include "common/ErrorBox.h"
 #include "common/Fonts.h"
 #include "common/GlobalSubs.h"
+#include "common/ValueLabel.h"
 #include "electrical/ResistorConversions.h"
 
 struct frmResistor::Layout {
@@ -108,6 +109,7 @@ void frmResistor::buildControls() {
     }
     lblFormula = makeNetworkLabel(Frame2, QStringLiteral("lblFormula"));
     lblFormula->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    exposeValue(lblFormula, lblFormula1[2]); // "Rtotal", then the sum worked out
     formulas->addWidget(lblFormula);
     formulas->addStretch();
     grid->addLayout(formulas, 12, 2, 1, 4);

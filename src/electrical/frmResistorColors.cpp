@@ -140,8 +140,7 @@ void frmResistorColors::buildControls() {
     lblOhms->setMinimumWidth(200);
     lblOhms->setMargin(4);
     lblOhms->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    makeAnswerCopy(this, {{Label1, lblOhms}});
-    lblOhms->setAccessibleName(Label1->text());
+    makeAnswerCopy(this, {{Label1, lblOhms}}); // read as "Resistor Value", then the value
     auto* value = new QHBoxLayout;
     value->addWidget(Label1);
     value->addWidget(lblOhms);

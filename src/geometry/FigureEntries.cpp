@@ -1,8 +1,6 @@
 #include "geometry/FigureEntries.h"
 
-#include <QLabel>
 #include <QLineEdit>
-#include <QStringList>
 #include <algorithm>
 
 #include "common/EntryReading.h"
@@ -19,10 +17,4 @@ std::optional<double> readNumberOrZero(const QLineEdit* box, const QString& boxN
     if (isBlank(box))
         return 0.0;
     return readNumber(box, boxName);
-}
-
-void showAnswers(std::span<QLabel* const> labels, const QStringList& texts) {
-    const auto n = std::min<qsizetype>(static_cast<qsizetype>(labels.size()), texts.size());
-    for (qsizetype i = 0; i < n; ++i)
-        labels[static_cast<std::size_t>(i)]->setText(texts[i]);
 }

@@ -4,7 +4,6 @@
 #include <optional>
 #include <span>
 
-class QLabel;
 class QLineEdit;
 
 // Reading the entries of the geometry sheets, where an empty box is not an error but asks for
@@ -18,6 +17,3 @@ bool anyBlank(std::span<QLineEdit* const> boxes);
 // 0 for a blank box, else its number; nothing after telling the user that the text is not one.
 // `boxName` is how the box is known on screen.
 std::optional<double> readNumberOrZero(const QLineEdit* box, const QString& boxName);
-
-// Shows the texts in the answer labels, one each, in order.
-void showAnswers(std::span<QLabel* const> labels, const QStringList& texts);

@@ -8,11 +8,13 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include "common/AnswerGrid.h"
+#include "common/ButtonRow.h"
 #include "common/DrawingView.h"
 #include "common/EntryReading.h"
 #include "common/Fonts.h"
 #include "common/GlobalSubs.h"
-#include "common/ResultCopy.h"
+#include "common/OptionChoice.h"
 #include "geometry/CircleFigures.h"
 #include "geometry/FigureEntries.h"
 
@@ -120,10 +122,7 @@ void frmCircle::buildControls() {
     }
     optGivencircle[0]->setChecked(true);
     for (int i = 0; i < 4; ++i)
-        connect(optGivencircle[i], &QRadioButton::toggled, this, [this, i](bool on) {
-            if (on)
-                optGivencircle_Click(i);
-        });
+        onOptionChosen(optGivencircle[i], [this, i] { optGivencircle_Click(i); });
 
     Frame1 = new QGroupBox(this);
     Frame1->setObjectName(QStringLiteral("Frame1"));
@@ -136,22 +135,19 @@ void frmCircle::buildControls() {
         txtGivenValue[i] = givenRows[i].box;
         givens->addWidget(givenRows[i].caption, i, 0);
         givens->addWidget(txtGivenValue[i], i, 1);
-        connect(txtGivenValue[i], &QLineEdit::returnPressed, this,
-                [this] { cmdCalculate->click(); });
         if (i > 0) {
             givenRows[i].caption->hide();
             txtGivenValue[i]->hide();
         }
     }
 
-    cmdCalculate = new QPushButton(QStringLiteral("CALCULATE"), this);
-    cmdCalculate->setObjectName(QStringLiteral("cmdCalculate"));
-    cmdCalculate->setAutoDefault(false);
+    buttons = makeCalculateClearRow(this, Qt::Horizontal);
+    cmdCalculate = buttons->button(0);
+    cmdClear = buttons->button(1);
     connect(cmdCalculate, &QPushButton::clicked, this, &frmCircle::cmdCalculate_Click);
-    cmdClear = new QPushButton(QStringLiteral("CLEAR"), this);
-    cmdClear->setObjectName(QStringLiteral("cmdClear"));
-    cmdClear->setAutoDefault(false);
     connect(cmdClear, &QPushButton::clicked, this, &frmCircle::cmdClear_Click);
+    for (QLineEdit* box : txtGivenValue)
+        pressOnEnter(box, cmdCalculate);
 
     for (std::size_t i = 0; i < pictures.size(); ++i) {
         pictures[i] = new DrawingView(text(pictureRows[i].resource), this);
@@ -161,31 +157,18 @@ void frmCircle::buildControls() {
 
     fraCircleResults = new QGroupBox(this);
     fraCircleResults->setObjectName(QStringLiteral("fraCircleResults"));
-    auto* results = new QGridLayout(fraCircleResults);
-    for (int i = 0; i < 4; ++i) {
-        lblAnswerCaption[i] = new QLabel(text(circleLayout.results[i]), fraCircleResults);
-        lblAnswerCaption[i]->setObjectName(QStringLiteral("lblAnswerCaption_%1").arg(i));
-        lblAnswer[i] = new QLabel(fraCircleResults);
-        lblAnswer[i]->setObjectName(QStringLiteral("lblAnswer_%1").arg(i));
-        lblAnswer[i]->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
-        lblAnswer[i]->setMinimumWidth(120);
-        lblAnswer[i]->setTextInteractionFlags(Qt::TextSelectableByMouse);
-        lblAnswer[i]->setAccessibleName(lblAnswerCaption[i]->text());
-        results->addWidget(lblAnswerCaption[i], i, 0);
-        results->addWidget(lblAnswer[i], i, 1);
-    }
-    std::vector<AnswerRow> copied;
+    answers = new AnswerGrid(fraCircleResults);
     for (int i = 0; i < 4; ++i)
-        copied.push_back({lblAnswerCaption[i], lblAnswer[i]});
-    makeAnswerCopy(this, std::move(copied));
+        answers->addRow(text(circleLayout.results[i]), QStringLiteral("lblAnswerCaption_%1").arg(i),
+                        QStringLiteral("lblAnswer_%1").arg(i));
+    answers->setValueWidth(120);
+    auto* results = new QVBoxLayout(fraCircleResults);
+    results->addWidget(answers);
 
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(cmdCalculate);
-    buttons->addWidget(cmdClear);
     auto* left = new QVBoxLayout;
     left->addWidget(fraGivencircle);
     left->addWidget(Frame1);
-    left->addLayout(buttons);
+    left->addWidget(buttons);
     left->addStretch();
     auto* right = new QVBoxLayout;
     for (DrawingView* picture : pictures)
@@ -225,13 +208,10 @@ void frmCircle::applyLayout(const CircleLayout& layout) {
         givenRows[i].caption->setVisible(layout.givens[i] != nullptr);
         givenRows[i].box->setVisible(layout.givens[i] != nullptr);
     }
-    for (std::size_t i = 0; i < lblAnswer.size(); ++i) {
-        if (layout.results[i]) {
-            lblAnswerCaption[i]->setText(text(layout.results[i]));
-            lblAnswer[i]->setAccessibleName(text(layout.results[i]));
-        }
-        lblAnswerCaption[i]->setVisible(layout.results[i] != nullptr);
-        lblAnswer[i]->setVisible(layout.results[i] != nullptr);
+    for (int i = 0; i < answers->rowCount(); ++i) {
+        if (layout.results[i])
+            answers->setCaption(i, text(layout.results[i]));
+        answers->setRowVisible(i, layout.results[i] != nullptr);
     }
 }
 
@@ -275,15 +255,13 @@ void frmCircle::cmdCalculate_Click() {
 }
 
 void frmCircle::cmdClear_Click() {
-    for (QLabel* answer : lblAnswer)
-        answer->clear();
+    answers->clear();
     for (QLineEdit* box : txtGivenValue)
         box->clear();
 }
 
 void frmCircle::zeroAnswers() {
-    for (QLabel* answer : lblAnswer)
-        answer->setText(QStringLiteral("0"));
+    answers->fill(QStringLiteral("0"));
 }
 
 void frmCircle::CalculateCircle() {
@@ -295,7 +273,7 @@ void frmCircle::CalculateCircle() {
         CircleFigures::circle(static_cast<CircleFigures::CircleGiven>(intGiven), *v);
     if (!acceptResult(a.outcome()))
         return;
-    showAnswers(lblAnswer, answerTexts(a, CircleFigures::circleMasks));
+    answers->setValues(answerTexts(a, CircleFigures::circleMasks));
 }
 
 void frmCircle::CalculateCircleSection() {
@@ -307,7 +285,7 @@ void frmCircle::CalculateCircleSection() {
         return;
     const Answers<4> a = CircleFigures::sector(*r, *theta);
     if (acceptResult(a.outcome()))
-        showAnswers(lblAnswer, answerTexts(a, CircleFigures::sectorMasks));
+        answers->setValues(answerTexts(a, CircleFigures::sectorMasks));
 }
 
 void frmCircle::CalculateCircleSegment() {
@@ -319,7 +297,7 @@ void frmCircle::CalculateCircleSegment() {
         return;
     const Answers<3> a = CircleFigures::segment(*r, *theta);
     if (acceptResult(a.outcome()))
-        showAnswers(lblAnswer, answerTexts(a, CircleFigures::segmentMasks));
+        answers->setValues(answerTexts(a, CircleFigures::segmentMasks));
 }
 
 void frmCircle::CalculateHollowSec() {
@@ -332,7 +310,7 @@ void frmCircle::CalculateHollowSec() {
         return;
     const Answers<4> a = CircleFigures::hollowSector(*r1, *r2, *theta);
     if (acceptResult(a.outcome()))
-        showAnswers(lblAnswer, answerTexts(a, CircleFigures::hollowSectorMasks));
+        answers->setValues(answerTexts(a, CircleFigures::hollowSectorMasks));
 }
 
 void frmCircle::CalculateEllipse() {
@@ -344,5 +322,5 @@ void frmCircle::CalculateEllipse() {
         return;
     const Answers<4> e = CircleFigures::ellipse(*a, *b);
     if (acceptResult(e.outcome()))
-        showAnswers(lblAnswer, answerTexts(e, CircleFigures::ellipseMasks));
+        answers->setValues(answerTexts(e, CircleFigures::ellipseMasks));
 }

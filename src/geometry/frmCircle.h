@@ -5,6 +5,8 @@
 
 #include "common/EntryRow.h"
 
+class AnswerGrid;
+class ButtonRow;
 class DrawingView;
 class QGroupBox;
 class QLabel;
@@ -46,8 +48,8 @@ private:
     std::array<EntryRow, 3> givenRows{};
     std::array<QLineEdit*, 3> txtGivenValue{};
     QGroupBox* fraCircleResults = nullptr;
-    std::array<QLabel*, 4> lblAnswerCaption{};
-    std::array<QLabel*, 4> lblAnswer{};
+    AnswerGrid* answers = nullptr; // captions lblAnswerCaption_i, values lblAnswer_i
+    ButtonRow* buttons = nullptr;
     QPushButton* cmdCalculate = nullptr;
     QPushButton* cmdClear = nullptr;
     // picCircle, picCircleSector, picCircleSegment, picHollowSec, picEllipse

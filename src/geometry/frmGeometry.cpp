@@ -9,6 +9,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "common/ButtonRow.h"
 #include "common/DrawingView.h"
 #include "common/EntryReading.h"
 #include "common/ErrorBox.h"
@@ -74,29 +75,24 @@ void frmGeometry::buildControls() {
         inputs->addWidget(inputRows[i].caption, i, 0);
         inputs->addWidget(txtInput[i], i, 1);
         connect(txtInput[i], &QLineEdit::textChanged, this, &frmGeometry::txtInput_Change);
-        connect(txtInput[i], &QLineEdit::returnPressed, this, [this] { cmdCalculate->click(); });
     }
 
-    cmdCalculate = new QPushButton(QStringLiteral("CALCULATE"), fraRtTriangle);
-    cmdCalculate->setObjectName(QStringLiteral("cmdCalculate"));
-    cmdCalculate->setAutoDefault(false);
+    buttons = makeCalculateClearRow(fraRtTriangle, Qt::Horizontal);
+    cmdCalculate = buttons->button(0);
+    cmdClear = buttons->button(1);
     connect(cmdCalculate, &QPushButton::clicked, this, &frmGeometry::cmdCalculate_Click);
-    cmdClear = new QPushButton(QStringLiteral("CLEAR"), fraRtTriangle);
-    cmdClear->setObjectName(QStringLiteral("cmdClear"));
-    cmdClear->setAutoDefault(false);
     connect(cmdClear, &QPushButton::clicked, this, &frmGeometry::cmdClear_Click);
+    for (QLineEdit* box : txtInput)
+        pressOnEnter(box, cmdCalculate);
 
     imgRightTriangle =
         new DrawingView(QStringLiteral(":/drawings/right-triangle.svg"), fraRtTriangle);
     imgRightTriangle->setObjectName(QStringLiteral("imgRightTriangle"));
     placeDrawingLabels();
 
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(cmdCalculate);
-    buttons->addWidget(cmdClear);
     auto* left = new QVBoxLayout;
     left->addWidget(fraRightTriangle);
-    left->addLayout(buttons);
+    left->addWidget(buttons);
     left->addStretch();
     auto* inside = new QHBoxLayout(fraRtTriangle);
     inside->addLayout(left);
@@ -130,7 +126,6 @@ void frmGeometry::placeDrawingLabels() {
         label->setGeometry(left, spot.y, LabelWidth, LabelHeight);
         label->setAlignment(spot.align | Qt::AlignVCenter);
         if (i < Rows) {
-            label->setAccessibleName(boxNameFromCaption(inputRows[i].caption->text()));
             label->setTextInteractionFlags(Qt::TextSelectableByMouse);
             label->hide(); // until the first calculation
         } else {
@@ -141,7 +136,7 @@ void frmGeometry::placeDrawingLabels() {
         }
         lblanswer[i] = label;
     }
-    // The values on the drawing copy under the captions of their entries.
+    // The values on the drawing copy, and are read, under the captions of their entries.
     std::vector<AnswerRow> copied;
     for (int i = 0; i < Rows; ++i)
         copied.push_back({inputRows[i].caption, lblanswer[i]});

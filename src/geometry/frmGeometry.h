@@ -6,6 +6,7 @@
 #include "common/EntryRow.h"
 #include "geometry/RightTriangle.h"
 
+class ButtonRow;
 class DrawingView;
 class QFrame;
 class QGroupBox;
@@ -39,6 +40,7 @@ private:
     DrawingView* imgRightTriangle = nullptr;
     // 0 to 4 the values of a, b, c, A, B; 5 to 7 the side captions "a=", "c=", "b=".
     std::array<QLabel*, 8> lblanswer{};
+    ButtonRow* buttons = nullptr;
     QPushButton* cmdCalculate = nullptr;
     QPushButton* cmdClear = nullptr;
 };

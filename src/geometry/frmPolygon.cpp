@@ -1,17 +1,17 @@
 #include "geometry/frmPolygon.h"
 
-#include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "common/AnswerGrid.h"
+#include "common/ButtonRow.h"
 #include "common/DrawingView.h"
 #include "common/EntryReading.h"
 #include "common/Fonts.h"
 #include "common/GlobalSubs.h"
-#include "common/ResultCopy.h"
 #include "geometry/FigureEntries.h"
 
 namespace {
@@ -45,61 +45,42 @@ void frmPolygon::buildControls() {
     txtGivenValue = givenRow.box;
     given->addWidget(givenRow.caption);
     given->addWidget(txtGivenValue);
-    connect(txtGivenValue, &QLineEdit::returnPressed, this, [this] { cmdCalculate->click(); });
 
-    cmdCalculate = new QPushButton(QStringLiteral("CALCULATE"), this);
-    cmdCalculate->setObjectName(QStringLiteral("cmdCalculate"));
-    cmdCalculate->setAutoDefault(false);
+    buttons = makeCalculateClearRow(this, Qt::Horizontal);
+    cmdCalculate = buttons->button(0);
+    cmdClear = buttons->button(1);
     connect(cmdCalculate, &QPushButton::clicked, this, &frmPolygon::cmdCalculate_Click);
-    cmdClear = new QPushButton(QStringLiteral("CLEAR"), this);
-    cmdClear->setObjectName(QStringLiteral("cmdClear"));
-    cmdClear->setAutoDefault(false);
     connect(cmdClear, &QPushButton::clicked, this, &frmPolygon::cmdClear_Click);
+    pressOnEnter(txtGivenValue, cmdCalculate);
 
     fraSphereResults = new QGroupBox(this);
     fraSphereResults->setObjectName(QStringLiteral("fraSphereResults"));
-    auto* grid = new QGridLayout(fraSphereResults);
-    grid->setHorizontalSpacing(10);
+    // Polygon name, its number of sides, its area.
+    answers = new AnswerGrid(fraSphereResults, 1);
     lblResult[20] =
-        makeLabel(fraSphereResults, QStringLiteral("Polygon"), QStringLiteral("lblResult_20"));
-    lblResult[21] =
-        makeLabel(fraSphereResults, QStringLiteral("No. of Sides"), QStringLiteral("lblResult_21"));
-    auto* areaHeading =
-        makeLabel(fraSphereResults, QStringLiteral("Area"), QStringLiteral("lblAreaHeading"));
-    for (QLabel* heading : {lblResult[20], lblResult[21], areaHeading})
-        setBoldFont(heading);
-    grid->addWidget(lblResult[20], 0, 0);
-    grid->addWidget(lblResult[21], 0, 1, Qt::AlignHCenter);
-    grid->addWidget(areaHeading, 0, 2);
-
+        answers->addHeading(0, QStringLiteral("Polygon"), QStringLiteral("lblResult_20"));
+    lblResult[21] = answers->addHeading(1, QStringLiteral("No. of Sides"),
+                                        QStringLiteral("lblResult_21"), Qt::AlignHCenter);
+    answers->addHeading(2, QStringLiteral("Area"), QStringLiteral("lblAreaHeading"));
     for (int i = 0; i < RegularPolygon::RowCount; ++i) {
         const RegularPolygon::Row& row = RegularPolygon::rows[i];
-        const int sides = row.sidesLabel;
-        lblResult[i] = makeLabel(fraSphereResults, QString::fromLatin1(row.name),
-                                 QStringLiteral("lblResult_%1").arg(i));
-        lblResult[sides] = makeLabel(fraSphereResults, QString::number(row.sides),
-                                     QStringLiteral("lblResult_%1").arg(sides));
-        lblAnswer[i] = makeLabel(fraSphereResults, {}, QStringLiteral("lblAnswer_%1").arg(i));
-        lblAnswer[i]->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
-        lblAnswer[i]->setMinimumWidth(80);
-        lblAnswer[i]->setTextInteractionFlags(Qt::TextSelectableByMouse);
-        lblAnswer[i]->setAccessibleName(QStringLiteral("%1 area").arg(lblResult[i]->text()));
-        grid->addWidget(lblResult[i], i + 1, 0);
-        grid->addWidget(lblResult[sides], i + 1, 1, Qt::AlignHCenter);
-        grid->addWidget(lblAnswer[i], i + 1, 2);
+        const AnswerRow added =
+            answers->addRow(QString::fromLatin1(row.name), QStringLiteral("lblResult_%1").arg(i),
+                            QStringLiteral("lblAnswer_%1").arg(i));
+        lblResult[i] = added.caption;
+        lblResult[row.sidesLabel] =
+            answers->addCell(i, 1, QString::number(row.sides),
+                             QStringLiteral("lblResult_%1").arg(row.sidesLabel), Qt::AlignHCenter);
+        added.value->setAccessibleName(QStringLiteral("%1 area").arg(added.caption->text()));
     }
-    std::vector<AnswerRow> copied;
-    for (int i = 0; i < RegularPolygon::RowCount; ++i)
-        copied.push_back({lblResult[i], lblAnswer[i]});
-    makeAnswerCopy(this, std::move(copied));
+    answers->setValueWidth(80);
+    auto* results = new QVBoxLayout(fraSphereResults);
+    results->addWidget(answers);
 
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(cmdCalculate);
-    buttons->addWidget(cmdClear);
     auto* left = new QVBoxLayout;
     left->addWidget(picture);
     left->addWidget(Frame1);
-    left->addLayout(buttons);
+    left->addWidget(buttons);
     left->addStretch();
     auto* right = new QVBoxLayout;
     right->addWidget(fraSphereResults);
@@ -128,11 +109,10 @@ void frmPolygon::cmdCalculate_Click() {
     if (!acceptResult(areas.outcome()))
         return;
     for (int i = 0; i < RegularPolygon::RowCount; ++i)
-        lblAnswer[i]->setText(formatMask(areas.values[i], RegularPolygon::AreaMask));
+        answers->setValue(i, formatMask(areas.values[i], RegularPolygon::AreaMask));
 }
 
 void frmPolygon::cmdClear_Click() {
-    for (QLabel* answer : lblAnswer)
-        answer->clear();
+    answers->clear();
     txtGivenValue->clear();
 }

@@ -6,6 +6,8 @@
 #include "common/EntryRow.h"
 #include "geometry/RegularPolygon.h"
 
+class AnswerGrid;
+class ButtonRow;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -30,7 +32,8 @@ private:
     QGroupBox* fraSphereResults = nullptr;
     // 0 to 9 the polygon names, 10 to 19 the side counts, 20 and 21 two column headings.
     std::array<QLabel*, 22> lblResult{};
-    std::array<QLabel*, RegularPolygon::RowCount> lblAnswer{};
+    AnswerGrid* answers = nullptr; // values lblAnswer_i
+    ButtonRow* buttons = nullptr;
     QPushButton* cmdCalculate = nullptr;
     QPushButton* cmdClear = nullptr;
 };

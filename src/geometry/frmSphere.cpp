@@ -1,6 +1,5 @@
 #include "geometry/frmSphere.h"
 
-#include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -8,11 +7,12 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include "common/AnswerGrid.h"
+#include "common/ButtonRow.h"
 #include "common/DrawingView.h"
 #include "common/EntryReading.h"
 #include "common/Fonts.h"
 #include "common/GlobalSubs.h"
-#include "common/ResultCopy.h"
 #include "geometry/FigureEntries.h"
 #include "geometry/Sphere.h"
 
@@ -74,45 +74,29 @@ void frmSphere::buildControls() {
     txtGivenValue = givenRow.box;
     given->addWidget(givenRow.caption);
     given->addWidget(txtGivenValue);
-    connect(txtGivenValue, &QLineEdit::returnPressed, this, [this] { cmdCalculate->click(); });
 
-    cmdCalculate = new QPushButton(QStringLiteral("CALCULATE"), this);
-    cmdCalculate->setObjectName(QStringLiteral("cmdCalculate"));
-    cmdCalculate->setAutoDefault(false);
+    buttons = makeCalculateClearRow(this, Qt::Horizontal);
+    cmdCalculate = buttons->button(0);
+    cmdClear = buttons->button(1);
     connect(cmdCalculate, &QPushButton::clicked, this, &frmSphere::cmdCalculate_Click);
-    cmdClear = new QPushButton(QStringLiteral("CLEAR"), this);
-    cmdClear->setObjectName(QStringLiteral("cmdClear"));
-    cmdClear->setAutoDefault(false);
     connect(cmdClear, &QPushButton::clicked, this, &frmSphere::cmdClear_Click);
+    pressOnEnter(txtGivenValue, cmdCalculate);
 
     fraSphereResults = new QGroupBox(this);
     fraSphereResults->setObjectName(QStringLiteral("fraSphereResults"));
-    auto* results = new QGridLayout(fraSphereResults);
-    std::vector<AnswerRow> copied;
-    for (int i = 0; i < 5; ++i) {
-        const QString caption = QString::fromLatin1(quantities[i].option);
-        auto* label = new QLabel(caption, fraSphereResults);
-        label->setObjectName(QString::fromLatin1(quantities[i].answerName) +
-                             QStringLiteral("Caption"));
-        answers[i] = new QLabel(fraSphereResults);
-        answers[i]->setObjectName(QString::fromLatin1(quantities[i].answerName));
-        answers[i]->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
-        answers[i]->setMinimumWidth(120);
-        answers[i]->setTextInteractionFlags(Qt::TextSelectableByMouse);
-        answers[i]->setAccessibleName(caption);
-        results->addWidget(label, i, 0);
-        results->addWidget(answers[i], i, 1);
-        copied.push_back({label, answers[i]});
+    answers = new AnswerGrid(fraSphereResults);
+    for (const QuantityRow& q : quantities) {
+        const QString name = QString::fromLatin1(q.answerName);
+        answers->addRow(QString::fromLatin1(q.option), name + QStringLiteral("Caption"), name);
     }
-    makeAnswerCopy(this, std::move(copied));
+    answers->setValueWidth(120);
+    auto* results = new QVBoxLayout(fraSphereResults);
+    results->addWidget(answers);
 
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(cmdCalculate);
-    buttons->addWidget(cmdClear);
     auto* left = new QVBoxLayout;
     left->addWidget(fraGivencircle);
     left->addWidget(fraGivenValue);
-    left->addLayout(buttons);
+    left->addWidget(buttons);
     left->addStretch();
     auto* right = new QVBoxLayout;
     right->addWidget(picture);
@@ -148,11 +132,10 @@ void frmSphere::cmdCalculate_Click() {
         return;
     const Answers<5> a = Sphere::solve(static_cast<Sphere::Given>(intGiven), *v);
     if (acceptResult(a.outcome()))
-        showAnswers(answers, answerTexts(a, Sphere::masks));
+        answers->setValues(answerTexts(a, Sphere::masks));
 }
 
 void frmSphere::cmdClear_Click() {
-    for (QLabel* answer : answers)
-        answer->clear();
+    answers->clear();
     txtGivenValue->clear();
 }

@@ -5,6 +5,8 @@
 
 #include "common/EntryRow.h"
 
+class AnswerGrid;
+class ButtonRow;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -33,8 +35,8 @@ private:
     EntryRow givenRow;
     QLineEdit* txtGivenValue = nullptr;
     QGroupBox* fraSphereResults = nullptr;
-    // lblRadius, lblDiameter, lblCircum, lblArea, lblVolume
-    std::array<QLabel*, 5> answers{};
+    AnswerGrid* answers = nullptr; // values lblRadius, lblDiameter, lblCircum, lblArea, lblVolume
+    ButtonRow* buttons = nullptr;
     QPushButton* cmdCalculate = nullptr;
     QPushButton* cmdClear = nullptr;
 };

@@ -10,12 +10,14 @@
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
+#include "common/AnswerGrid.h"
+#include "common/ButtonRow.h"
 #include "common/DisplayMask.h"
 #include "common/DrawingView.h"
 #include "common/EntryReading.h"
 #include "common/Fonts.h"
 #include "common/GlobalSubs.h"
-#include "common/ResultCopy.h"
+#include "common/OptionChoice.h"
 
 namespace {
 constexpr int EntryWidth = 100;
@@ -60,10 +62,7 @@ void frmSquare::buildControls() {
     }
     optGivenrect[0]->setChecked(true);
     for (int i = 0; i < OptionCount; ++i)
-        connect(optGivenrect[i], &QRadioButton::toggled, this, [this, i](bool on) {
-            if (on)
-                optGivenrect_Click(i);
-        });
+        onOptionChosen(optGivenrect[i], [this, i] { optGivenrect_Click(i); });
 
     fraGivenValue = new QGroupBox(QStringLiteral("Given Values"), this);
     fraGivenValue->setObjectName(QStringLiteral("fraGivenValue"));
@@ -73,8 +72,6 @@ void frmSquare::buildControls() {
                                         QStringLiteral("lblGivenValue_%1").arg(i),
                                         QStringLiteral("txtGivenValue_%1").arg(i));
         txtGivenValue[i].box->setFixedWidth(EntryWidth);
-        connect(txtGivenValue[i].box, &QLineEdit::returnPressed, this,
-                [this] { cmdCalculate->click(); });
         givens->addWidget(txtGivenValue[i].caption, i, 0);
         givens->addWidget(txtGivenValue[i].box, i, 1);
         txtGivenValue[i].caption->setVisible(DesignGivenShown[i]);
@@ -84,46 +81,31 @@ void frmSquare::buildControls() {
 
     fraSphereResults = new QGroupBox(QStringLiteral("Results"), this);
     fraSphereResults->setObjectName(QStringLiteral("fraSphereResults"));
-    auto* results = new QGridLayout(fraSphereResults);
-    for (int i = 0; i < FigureRows; ++i) {
-        lblResult[i] = new QLabel(latin1(DesignResultCaptions[i]), fraSphereResults);
-        lblResult[i]->setObjectName(QStringLiteral("lblResult_%1").arg(i));
-        lblAnswer[i] = new QLabel(fraSphereResults);
-        lblAnswer[i]->setObjectName(QStringLiteral("lblAnswer_%1").arg(i));
-        lblAnswer[i]->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
-        lblAnswer[i]->setMinimumWidth(AnswerWidth);
-        lblAnswer[i]->setTextInteractionFlags(Qt::TextSelectableByMouse);
-        lblAnswer[i]->setAccessibleName(lblResult[i]->text());
-        results->addWidget(lblResult[i], i, 0);
-        results->addWidget(lblAnswer[i], i, 1);
-    }
-    std::vector<AnswerRow> copied;
+    answers = new AnswerGrid(fraSphereResults);
     for (int i = 0; i < FigureRows; ++i)
-        copied.push_back({lblResult[i], lblAnswer[i]});
-    makeAnswerCopy(this, std::move(copied));
-    results->setColumnStretch(0, 1);
+        answers->addRow(latin1(DesignResultCaptions[i]), QStringLiteral("lblResult_%1").arg(i),
+                        QStringLiteral("lblAnswer_%1").arg(i));
+    answers->setValueWidth(AnswerWidth);
+    auto* results = new QVBoxLayout(fraSphereResults);
+    results->addWidget(answers);
 
-    cmdCalculate = new QPushButton(QStringLiteral("CALCULATE"), this);
-    cmdCalculate->setObjectName(QStringLiteral("cmdCalculate"));
-    cmdCalculate->setAutoDefault(false);
+    buttons = makeCalculateClearRow(this, Qt::Horizontal);
+    cmdCalculate = buttons->button(0);
+    cmdClear = buttons->button(1);
     connect(cmdCalculate, &QPushButton::clicked, this, &frmSquare::cmdCalculate_Click);
-    cmdClear = new QPushButton(QStringLiteral("CLEAR"), this);
-    cmdClear->setObjectName(QStringLiteral("cmdClear"));
-    cmdClear->setAutoDefault(false);
     connect(cmdClear, &QPushButton::clicked, this, &frmSquare::cmdClear_Click);
+    for (const EntryRow& row : txtGivenValue)
+        pressOnEnter(row.box, cmdCalculate);
 
     pictureSlot = new QGridLayout;
     auto* left = new QVBoxLayout;
     left->addLayout(pictureSlot);
     left->addWidget(fraGivencircle);
     left->addStretch();
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(cmdCalculate);
-    buttons->addWidget(cmdClear);
     auto* right = new QVBoxLayout;
     right->addWidget(fraGivenValue);
     right->addWidget(fraSphereResults);
-    right->addLayout(buttons);
+    right->addWidget(buttons);
     right->addStretch();
 
     auto* body = new QHBoxLayout;
@@ -183,11 +165,10 @@ void frmSquare::apply(const FigureLayouts::Relabel& change) {
             txtGivenValue[i].setCaption(latin1(caption));
         setShown(txtGivenValue[i].caption, txtGivenValue[i].box, change.given[i].shown);
 
-        if (const char* caption = change.results[i].caption) {
-            lblResult[i]->setText(latin1(caption));
-            lblAnswer[i]->setAccessibleName(latin1(caption));
-        }
-        setShown(lblResult[i], lblAnswer[i], change.results[i].shown);
+        if (const char* caption = change.results[i].caption)
+            answers->setCaption(i, latin1(caption));
+        if (change.results[i].shown != FigureLayouts::Shown::Keep)
+            answers->setRowVisible(i, change.results[i].shown == FigureLayouts::Shown::Yes);
     }
     if (change.drawing >= 0)
         showDrawing(change.drawing);
@@ -220,12 +201,12 @@ void frmSquare::computeAnswers() {
             return;
         inputs[i] = *value;
     }
-    const FigureAnswers answers = ::computeFigure(*figure, plan.given, inputs);
-    if (!acceptResult({0.0, firstFault(answers)}))
+    const FigureAnswers computed = ::computeFigure(*figure, plan.given, inputs);
+    if (!acceptResult({0.0, firstFault(computed)}))
         return;
     for (int i = 0; i < FigureRows; ++i)
-        if (answers[i])
-            lblAnswer[i]->setText(formatMask(answers[i]->value, Mask::TwoToThreeDecimals));
+        if (computed[i])
+            answers->setValue(i, formatMask(computed[i]->value, Mask::TwoToThreeDecimals));
 }
 
 void frmSquare::cmdCalculate_Click() {
@@ -233,10 +214,9 @@ void frmSquare::cmdCalculate_Click() {
 }
 
 void frmSquare::cmdClear_Click() {
-    for (int i = 0; i < FigureRows; ++i) {
-        txtGivenValue[i].box->clear();
-        lblAnswer[i]->clear();
-    }
+    for (const EntryRow& row : txtGivenValue)
+        row.box->clear();
+    answers->clear();
 }
 
 void frmSquare::optGivenrect_Click(int index) {
@@ -255,6 +235,5 @@ void frmSquare::optGivenrect_Click(int index) {
 }
 
 void frmSquare::ZeroAnswer() {
-    for (QLabel* answer : lblAnswer)
-        answer->setText(zeroAnswer);
+    answers->fill(zeroAnswer);
 }

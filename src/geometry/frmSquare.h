@@ -7,6 +7,8 @@
 #include "common/EntryRow.h"
 #include "geometry/FigureLayouts.h"
 
+class AnswerGrid;
+class ButtonRow;
 class DrawingView;
 class QGridLayout;
 class QGroupBox;
@@ -47,8 +49,8 @@ private:
     std::array<EntryRow, FigureRows>
         txtGivenValue{}; // caption lblGivenValue_i, box txtGivenValue_i
     QGroupBox* fraSphereResults = nullptr;
-    std::array<QLabel*, FigureRows> lblResult{};
-    std::array<QLabel*, FigureRows> lblAnswer{};
+    AnswerGrid* answers = nullptr; // captions lblResult_i, values lblAnswer_i
+    ButtonRow* buttons = nullptr;
     QPushButton* cmdCalculate = nullptr;
     QPushButton* cmdClear = nullptr;
     QGridLayout* pictureSlot = nullptr;

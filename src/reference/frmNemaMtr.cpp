@@ -11,6 +11,7 @@
 #include "common/ErrorBox.h"
 #include "common/Fonts.h"
 #include "common/GlobalSubs.h"
+#include "common/ValueLabel.h"
 #include "database/SourcesLine.h"
 
 namespace {
@@ -118,6 +119,7 @@ void frmNemaMtr::buildControls() {
         label->setAlignment(d.align);
         label->setWordWrap(true);
         setBold(label, true);
+        exposeValue(label, QString::fromLatin1(d.field));
         this->*members[i] = label;
         dimensionValues[i] = label;
     }
@@ -125,8 +127,10 @@ void frmNemaMtr::buildControls() {
     lblFrame = new QLabel(this);
     lblFrame->setObjectName(QStringLiteral("lblFrame"));
     setBoldFont(lblFrame);
+    exposeValue(lblFrame, Label1);
     lblKeyway = new QLabel(this);
     lblKeyway->setObjectName(QStringLiteral("lblKeyway"));
+    exposeValue(lblKeyway, QStringLiteral("Keyway"));
 
     fraResults = new QGroupBox(this);
     fraResults->setObjectName(QStringLiteral("fraResults"));
@@ -140,6 +144,8 @@ void frmNemaMtr::buildControls() {
             auto* cell = new QLabel(fraResults);
             cell->setObjectName(QStringLiteral("%1_%2").arg(QLatin1String(chartNames[c])).arg(r));
             grid->addWidget(cell, r + 1, c);
+            // Read as a history cell is: "D, row 2", then the value.
+            exposeValue(cell, QStringLiteral("%1, row %2").arg(header->text()).arg(r + 1));
             chart[c][r] = cell;
         }
     }
