@@ -10,7 +10,7 @@ HistorySection::HistorySection(QWidget* parent, const QStringList& columnNames,
     : QGroupBox(parent), m_history(this, columnNames) {
     m_grid = new QGridLayout(this);
     m_grid->setContentsMargins(4, 4, 4, 4);
-    m_grid->setHorizontalSpacing(4);
+    m_grid->setHorizontalSpacing(6);
     m_grid->setVerticalSpacing(1);
     for (int c = 0; c < m_history.columnCount(); ++c) {
         auto* heading = new QLabel(headingTexts.value(c), this);

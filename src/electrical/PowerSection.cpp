@@ -113,17 +113,22 @@ void PowerSection::buildControls(std::span<QLabel*> headers, bool threePhase) {
     // under the entries and the buttons under the history, sharing one line.
     auto* foot = new QHBoxLayout;
     foot->addWidget(formula);
+    foot->addSpacing(12);
     foot->addStretch();
     foot->addWidget(buttons);
     auto* body = new QGridLayout(this);
     body->setContentsMargins(6, 2, 6, 4);
     body->setHorizontalSpacing(4);
     body->setVerticalSpacing(2);
-    body->addWidget(volts, 0, 0, 2, 1, Qt::AlignTop);
+    body->addWidget(volts, 0, 0, 3, 1, Qt::AlignTop);
     body->addLayout(middle, 0, 1);
     body->addWidget(grid, 0, 2, Qt::AlignTop);
     body->addLayout(foot, 1, 1, 1, 2);
-    body->setColumnStretch(3, 1); // spare width goes to the right, keeping the grid by its entries
+    // Spare room goes right and below, keeping the grid by its entries and the formula under them.
+    body->setColumnStretch(3, 1);
+    body->setRowStretch(2, 1);
+    // The row stretch must not make the section itself take the sheet's spare height.
+    setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Maximum);
 }
 
 ResultHistory& PowerSection::history() {

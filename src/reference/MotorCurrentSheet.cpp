@@ -61,7 +61,7 @@ void MotorCurrentSheet::buildControls() {
         {QStringLiteral("label2_0"), QStringLiteral("label2_1"), QStringLiteral("label2_2")},
         columnHeadings);
     Frame1->setObjectName(QStringLiteral("Frame1"));
-    Frame1->setMinimumColumnWidth(QStringLiteral("888.8*"));
+    Frame1->setMinimumColumnWidth(columnHeadings.back()); // as wide as the widest heading
     for (int c = 0; c < Frame1->columnCount(); ++c)
         label2[c] = Frame1->heading(c);
 
