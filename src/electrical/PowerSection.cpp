@@ -28,12 +28,15 @@ QStringList columnNames(const Section::Layout& layout) {
 }
 
 // The width a history column keeps while empty, so a typical result does not move the grid: the
-// widest voltage, a two-digit percentage, else a two-digit value with two decimals.
+// widest voltage, a typed percentage with one decimal, else two digits with two decimals.
 QString sampleText(const Section::Column& column) {
     if (column.shows == Section::Shows::Volts)
         return formatMask(StandardVoltages.back(), column.mask);
-    return formatMask(column.mask.contains(u'%') ? 0.888 : 88.88, column.mask);
+    if (column.mask.contains(u'%'))
+        return formatMask(column.shows == Section::Shows::Result ? 0.8888 : 0.888, column.mask);
+    return formatMask(88.88, column.mask);
 }
+
 } // namespace
 
 PowerSection::PowerSection(const Section::Layout& layout, std::span<QLabel*> headers,
