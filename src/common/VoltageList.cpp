@@ -1,5 +1,6 @@
 #include "common/VoltageList.h"
 
+#include <QGridLayout>
 #include <QRadioButton>
 #include <QVBoxLayout>
 
@@ -42,6 +43,19 @@ qint16 VoltageList::selectedVolts() const {
 void VoltageList::select(int index) {
     if (index >= 0 && index < count())
         m_options[index]->setChecked(true);
+}
+
+void VoltageList::setColumns(int columns) {
+    if (columns < 1 || m_options.isEmpty())
+        return;
+    delete layout(); // the options stay, only their places change
+    auto* grid = new QGridLayout(this);
+    grid->setContentsMargins(4, 2, 4, 2);
+    grid->setHorizontalSpacing(4);
+    const int rows = (count() + columns - 1) / columns;
+    for (int i = 0; i < count(); ++i)
+        grid->addWidget(m_options[i], i % rows, i / rows);
+    grid->setRowStretch(rows, 1);
 }
 
 QString VoltageList::caption(qint16 volts) {

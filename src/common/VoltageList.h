@@ -29,6 +29,8 @@ public:
     qint16 selectedVolts() const;
     // Checks the option at `index`, emitting voltageChosen; an index outside the list does nothing.
     void select(int index);
+    // Lays the options out in `columns` columns, filled top to bottom, then left to right.
+    void setColumns(int columns);
 
     // "115V": the caption of an option for `volts`.
     static QString caption(qint16 volts);

@@ -7,17 +7,18 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "common/ButtonRow.h"
 #include "common/DisplayMask.h"
 #include "common/EntryReading.h"
 #include "common/ErrorBox.h"
 #include "common/GlobalSubs.h"
+#include "common/HistorySection.h"
 #include "common/SystemColours.h"
 #include "common/VoltageList.h"
 
 namespace {
 constexpr int PercentDivisor = 100;
-constexpr int HistoryCellWidth = 72;
-constexpr int EntryWidth = 110;
+constexpr int VoltageColumns = 2;
 
 QStringList columnNames(const Section::Layout& layout) {
     QStringList names;
@@ -26,18 +27,21 @@ QStringList columnNames(const Section::Layout& layout) {
     return names;
 }
 
-QPushButton* makeButton(QWidget* parent, const char* text, const char* name) {
-    auto* button = new QPushButton(QString::fromLatin1(text), parent);
-    button->setObjectName(QString::fromLatin1(name));
-    button->setAutoDefault(false);
-    return button;
+// The width a history column keeps while empty, so a typical result does not move the grid: the
+// widest voltage, a typed percentage with one decimal, else two digits with two decimals.
+QString sampleText(const Section::Column& column) {
+    if (column.shows == Section::Shows::Volts)
+        return formatMask(StandardVoltages.back(), column.mask);
+    if (column.mask.contains(u'%'))
+        return formatMask(column.shows == Section::Shows::Result ? 0.8888 : 0.888, column.mask);
+    return formatMask(88.88, column.mask);
 }
+
 } // namespace
 
 PowerSection::PowerSection(const Section::Layout& layout, std::span<QLabel*> headers,
                            bool threePhase, QWidget* parent)
-    : QGroupBox(QString::fromLatin1(layout.caption), parent), layout(layout),
-      m_history(this, columnNames(layout)) {
+    : QGroupBox(QString::fromLatin1(layout.caption), parent), layout(layout) {
     setObjectName(QString::fromLatin1(layout.frameName));
     buildControls(headers, threePhase);
 }
@@ -47,20 +51,25 @@ void PowerSection::buildControls(std::span<QLabel*> headers, bool threePhase) {
     volts =
         new VoltageList(QStringLiteral("E(Volts)"), QString::fromLatin1(layout.optionName), this);
     volts->setObjectName(QString::fromLatin1(layout.voltsFrameName));
+    // Two columns of options keep three sections within the window's height.
+    volts->setColumns(VoltageColumns);
     intVoltage = volts->selectedVolts();
     connect(volts, &VoltageList::voltageChosen, this,
             [this](int index) { intVoltage = volts->volts(index); });
 
     auto* middle = new QVBoxLayout;
+    middle->setSpacing(1);
+    const int entryWidth = fontMetrics().horizontalAdvance(QStringLiteral("88888888")) + 8;
     for (int i = 0; i < layout.entryCount; ++i) {
         const Section::Entry& e = layout.entries[i];
         entries[i] =
             makeEntryRow(this, QString::fromLatin1(e.caption), QString::fromLatin1(e.captionName),
                          QString::fromLatin1(e.boxName));
-        connect(entries[i].box, &QLineEdit::returnPressed, this, [this] { cmdCalculate->click(); });
+        if (i > 0)
+            middle->addSpacing(4);
         middle->addWidget(entries[i].caption);
         auto* line = new QHBoxLayout;
-        entries[i].box->setFixedWidth(EntryWidth);
+        entries[i].box->setFixedWidth(entryWidth);
         line->addWidget(entries[i].box);
         if (e.percentName) {
             auto* percent = new QLabel(QStringLiteral("(%)"), this);
@@ -70,55 +79,63 @@ void PowerSection::buildControls(std::span<QLabel*> headers, bool threePhase) {
         line->addStretch();
         middle->addLayout(line);
     }
+    middle->addStretch();
     formula = new QLabel(
         QString::fromLatin1(threePhase ? layout.formulaThreePhase : layout.formulaSinglePhase),
         this);
     formula->setObjectName(QString::fromLatin1(layout.formulaName));
-    middle->addSpacing(6);
-    middle->addWidget(formula);
-    middle->addStretch();
 
-    auto* grid = new QFrame(this);
+    QStringList headerNames;
+    QStringList headerTexts;
+    for (int c = 0; c < layout.columnCount; ++c) {
+        headerNames << QStringLiteral("label2_%1").arg(layout.columns[c].headerIndex);
+        headerTexts << QString::fromLatin1(layout.columns[c].header);
+    }
+    grid = new HistorySection(this, columnNames(layout), headerNames, headerTexts);
     grid->setObjectName(QString::fromLatin1(layout.gridName));
-    grid->setFrameShape(QFrame::StyledPanel);
-    auto* cells = new QGridLayout(grid);
-    cells->setHorizontalSpacing(4);
+    grid->setPlainHeadings();
     for (int c = 0; c < layout.columnCount; ++c) {
         const Section::Column& column = layout.columns[c];
-        auto* header = new QLabel(QString::fromLatin1(column.header), grid);
-        header->setObjectName(QStringLiteral("label2_%1").arg(column.headerIndex));
-        header->setAlignment(Qt::AlignCenter);
-        headers[column.headerIndex] = header;
-        cells->addWidget(header, 0, c);
-        for (int row = 0; row < ResultHistory::Rows; ++row) {
-            QLabel* cell = m_history.label(c, row);
-            cell->setParent(grid);
-            cell->setMinimumWidth(HistoryCellWidth);
-            cells->addWidget(cell, row + 1, c);
-        }
+        headers[column.headerIndex] = grid->heading(c);
+        grid->setMinimumColumnWidth(c, sampleText(column));
         if (column.frameBackground)
-            m_history.setNewestRowBackground(c, systemColour(SystemColour::WindowFrame));
+            grid->history().setNewestRowBackground(c, systemColour(SystemColour::WindowFrame));
     }
 
-    cmdClear = makeButton(this, "CLEAR", layout.clearName);
+    // CLEAR to the left of CALCULATE.
+    auto* buttons = new ButtonRow(
+        this, {{layout.clearName, "CLEAR"}, {layout.calculateName, "CALCULATE"}}, Qt::Horizontal);
+    cmdClear = buttons->button(0);
+    cmdCalculate = buttons->button(1);
     connect(cmdClear, &QPushButton::clicked, this, &PowerSection::cmdClear_Click);
-    cmdCalculate = makeButton(this, "CALCULATE", layout.calculateName);
     connect(cmdCalculate, &QPushButton::clicked, this, &PowerSection::cmdCalculate_Click);
+    for (int i = 0; i < layout.entryCount; ++i)
+        pressOnEnter(entries[i].box, cmdCalculate);
 
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(cmdClear);
-    buttons->addWidget(cmdCalculate);
-    auto* right = new QVBoxLayout;
-    right->addWidget(grid);
-    right->addLayout(buttons);
-    right->addStretch();
+    // Voltage list at the left, entries in the middle, history at the right; the formula sits
+    // under the entries and the buttons under the history, sharing one line.
+    auto* foot = new QHBoxLayout;
+    foot->addWidget(formula);
+    foot->addSpacing(12);
+    foot->addStretch();
+    foot->addWidget(buttons);
+    auto* body = new QGridLayout(this);
+    body->setContentsMargins(6, 2, 6, 4);
+    body->setHorizontalSpacing(4);
+    body->setVerticalSpacing(2);
+    body->addWidget(volts, 0, 0, 3, 1, Qt::AlignTop);
+    body->addLayout(middle, 0, 1);
+    body->addWidget(grid, 0, 2, Qt::AlignTop);
+    body->addLayout(foot, 1, 1, 1, 2);
+    // Spare room goes right and below, keeping the grid by its entries and the formula under them.
+    body->setColumnStretch(3, 1);
+    body->setRowStretch(2, 1);
+    // The row stretch must not make the section itself take the sheet's spare height.
+    setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Maximum);
+}
 
-    auto* body = new QHBoxLayout(this);
-    body->addWidget(volts);
-    body->addLayout(middle);
-    body->addLayout(right);
-    body->addStretch(1); // the spare width goes to the right, keeping the grid by its entries
+ResultHistory& PowerSection::history() {
+    return grid->history();
 }
 
 bool PowerSection::readEntries(Section::Values& values) const {
@@ -175,10 +192,10 @@ void PowerSection::cmdCalculate_Click() {
         }
         texts << formatMask(shown, column.mask);
     }
-    m_history.shift();
-    m_history.setNewestRow(texts);
+    grid->history().shift();
+    grid->history().setNewestRow(texts);
 }
 
 void PowerSection::cmdClear_Click() {
-    m_history.clear();
+    grid->history().clear();
 }

@@ -10,6 +10,7 @@
 #include "common/Messages.h"
 #include "common/ResultHistory.h"
 
+class HistorySection;
 class QLabel;
 class QPushButton;
 class VoltageList;
@@ -82,7 +83,7 @@ public:
     qint16 voltage() const { return intVoltage; }
     VoltageList* voltageList() const { return volts; }
     const EntryRow& entry(int index) const { return entries.at(index); }
-    ResultHistory& history() { return m_history; }
+    ResultHistory& history();
 
 private:
     void buildControls(std::span<QLabel*> headers, bool threePhase);
@@ -96,5 +97,5 @@ private:
     QLabel* formula = nullptr;
     QPushButton* cmdClear = nullptr;
     QPushButton* cmdCalculate = nullptr;
-    ResultHistory m_history;
+    HistorySection* grid = nullptr;
 };

@@ -19,6 +19,8 @@ PowerSheet::PowerSheet(const SheetLayout& layout, QWidget* parent) : QWidget(par
     setBoldFont(heading, SheetHeadingScale);
 
     auto* page = new QVBoxLayout(this);
+    page->setContentsMargins(6, 4, 6, 4);
+    page->setSpacing(4);
     page->addWidget(heading);
     for (const Section::Layout& s : layout.sections) {
         sections.push_back(new PowerSection(s, label2, threePhase, this));

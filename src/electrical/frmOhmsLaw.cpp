@@ -1,6 +1,5 @@
 #include "electrical/frmOhmsLaw.h"
 
-#include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -9,11 +8,13 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "common/ButtonRow.h"
 #include "common/DisplayMask.h"
 #include "common/EntryFilterWidget.h"
 #include "common/EntryReading.h"
 #include "common/Fonts.h"
 #include "common/GlobalSubs.h"
+#include "common/HistorySection.h"
 #include "common/Twips.h"
 
 namespace {
@@ -24,16 +25,9 @@ constexpr int notesWidthTwips = 1935;
 const QStringList historyColumns{QStringLiteral("lblRow1"), QStringLiteral("lblRow2"),
                                  QStringLiteral("lblRow3")};
 
-QLabel* makeHeading(QWidget* parent, const QString& name) {
-    auto* heading = new QLabel(parent);
-    heading->setObjectName(name + QStringLiteral("_3"));
-    heading->setAlignment(Qt::AlignCenter);
-    setBoldFont(heading);
-    return heading;
-}
 } // namespace
 
-frmOhmsLaw::frmOhmsLaw(QWidget* parent) : QWidget(parent), history(this, historyColumns) {
+frmOhmsLaw::frmOhmsLaw(QWidget* parent) : QWidget(parent) {
     GlobalSubs::CurrentFormKind = FormKind::OhmsLaw;
     setObjectName(QStringLiteral("frmOhmsLaw"));
     buildControls();
@@ -78,35 +72,30 @@ void frmOhmsLaw::buildControls() {
         txtgiven[i]->setObjectName(QStringLiteral("txtgiven_%1").arg(i));
         lblGiven[i]->setBuddy(txtgiven[i]);
         attachEntryFilter(txtgiven[i]);
-        connect(txtgiven[i], &QLineEdit::returnPressed, this, [this] { cmdCalculate->click(); });
         givens->addWidget(lblGiven[i]);
         givens->addWidget(txtgiven[i]);
     }
     givens->addStretch();
 
-    Frame3 = new QGroupBox(this);
+    Frame3 = new HistorySection(
+        this, historyColumns,
+        {QStringLiteral("lblRow1_3"), QStringLiteral("lblRow2_3"), QStringLiteral("lblRow3_3")});
     Frame3->setObjectName(QStringLiteral("Frame3"));
-    auto* grid = new QGridLayout(Frame3);
+    Frame3->setMinimumColumnWidth(QStringLiteral("88888.888"));
     std::array<std::array<QLabel*, 4>*, 3> columns{&lblRow1, &lblRow2, &lblRow3};
     for (int c = 0; c < 3; ++c) {
-        auto& column = *columns[c];
-        for (int row = 0; row < ResultHistory::Rows; ++row) {
-            column[row] = history.label(c, row);
-            column[row]->setParent(Frame3);
-            column[row]->setMinimumWidth(90);
-            grid->addWidget(column[row], row + 1, c);
-        }
-        column[3] = makeHeading(Frame3, historyColumns[c]);
-        grid->addWidget(column[3], 0, c);
+        for (int row = 0; row < ResultHistory::Rows; ++row)
+            (*columns[c])[row] = Frame3->history().label(c, row);
+        (*columns[c])[3] = Frame3->heading(c);
     }
 
-    cmdCalculate = new QPushButton(QStringLiteral("CALCULATE"), this);
-    cmdCalculate->setObjectName(QStringLiteral("cmdCalculate"));
-    cmdCalculate->setAutoDefault(false);
+    auto* buttons = makeCalculateClearRow(this);
+    cmdCalculate = buttons->button(0);
+    cmdClear = buttons->button(1);
     connect(cmdCalculate, &QPushButton::clicked, this, &frmOhmsLaw::cmdCalculate_Click);
-    cmdClear = new QPushButton(QStringLiteral("CLEAR"), this);
-    cmdClear->setObjectName(QStringLiteral("cmdClear"));
     connect(cmdClear, &QPushButton::clicked, this, &frmOhmsLaw::cmdClear_Click);
+    for (QLineEdit* box : txtgiven)
+        pressOnEnter(box, cmdCalculate);
 
     auto* left = new QVBoxLayout;
     left->addWidget(Frame1);
@@ -114,8 +103,7 @@ void frmOhmsLaw::buildControls() {
     left->addStretch();
     auto* right = new QVBoxLayout;
     right->addWidget(Frame3);
-    right->addWidget(cmdCalculate);
-    right->addWidget(cmdClear);
+    right->addWidget(buttons);
     right->addStretch();
     auto* middle = new QVBoxLayout;
     middle->addWidget(Frame2);
@@ -168,17 +156,17 @@ void frmOhmsLaw::cmdCalculate_Click() {
         return;
 
     Shift();
-    history.setNewestRow({formatMask(*a, Mask::TwoToThreeDecimals),
-                          formatMask(*b, Mask::TwoToThreeDecimals),
-                          formatMask(result.value, Mask::TwoToThreeDecimals)});
+    Frame3->history().setNewestRow({formatMask(*a, Mask::TwoToThreeDecimals),
+                                    formatMask(*b, Mask::TwoToThreeDecimals),
+                                    formatMask(result.value, Mask::TwoToThreeDecimals)});
 }
 
 void frmOhmsLaw::cmdClear_Click() {
-    history.clear();
+    Frame3->history().clear();
     for (QLineEdit* box : txtgiven)
         box->clear();
 }
 
 void frmOhmsLaw::Shift() {
-    history.shift();
+    Frame3->history().shift();
 }

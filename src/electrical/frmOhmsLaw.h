@@ -6,6 +6,7 @@
 #include "common/ResultHistory.h"
 #include "electrical/OhmsLawDC.h"
 
+class HistorySection;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -34,17 +35,15 @@ private:
     QLabel* lblHeading = nullptr;
     QGroupBox* Frame1 = nullptr;
     QGroupBox* Frame2 = nullptr;
-    QGroupBox* Frame3 = nullptr;
+    HistorySection* Frame3 = nullptr; // the history
     std::array<QRadioButton*, OhmsLawDC::FormulaCount> optFormula{};
     QLabel* Label1 = nullptr;
     std::array<QLabel*, 2> lblGiven{};
     std::array<QLineEdit*, 2> txtgiven{};
-    // Elements 0 to 2 are the history rows (owned by `history`), element 3 the column heading.
+    // Elements 0 to 2 are the history rows, element 3 the column heading (all owned by Frame3).
     std::array<QLabel*, 4> lblRow1{};
     std::array<QLabel*, 4> lblRow2{};
     std::array<QLabel*, 4> lblRow3{};
     QPushButton* cmdCalculate = nullptr;
     QPushButton* cmdClear = nullptr;
-
-    ResultHistory history;
 };

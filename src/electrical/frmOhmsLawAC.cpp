@@ -1,6 +1,5 @@
 #include "electrical/frmOhmsLawAC.h"
 
-#include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -9,11 +8,13 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "common/ButtonRow.h"
 #include "common/DisplayMask.h"
 #include "common/EntryReading.h"
 #include "common/ErrorBox.h"
 #include "common/Fonts.h"
 #include "common/GlobalSubs.h"
+#include "common/HistorySection.h"
 #include "common/Messages.h"
 #include "common/Twips.h"
 
@@ -35,7 +36,7 @@ QString shortName(const QString& caption, int box) {
 }
 } // namespace
 
-frmOhmsLawAC::frmOhmsLawAC(QWidget* parent) : QWidget(parent), history(this, historyColumns) {
+frmOhmsLawAC::frmOhmsLawAC(QWidget* parent) : QWidget(parent) {
     GlobalSubs::CurrentFormKind = FormKind::OhmsLawAC;
     setObjectName(QStringLiteral("frmOhmsLawAC"));
     buildControls();
@@ -82,38 +83,30 @@ void frmOhmsLawAC::buildControls() {
     for (int i = 0; i < 3; ++i) {
         given[i] = makeEntryRow(Frame2, QString(), QStringLiteral("lblGiven_%1").arg(i),
                                 QStringLiteral("txtgiven_%1").arg(i));
-        connect(given[i].box, &QLineEdit::returnPressed, this, [this] { cmdCalculate->click(); });
         givens->addWidget(given[i].caption);
         givens->addWidget(given[i].box);
     }
     givens->addStretch();
 
-    Frame3 = new QGroupBox(this);
+    QStringList headingNames;
+    for (const QString& column : historyColumns)
+        headingNames << column + QStringLiteral("_3");
+    Frame3 = new HistorySection(this, historyColumns, headingNames);
     Frame3->setObjectName(QStringLiteral("Frame3"));
-    auto* grid = new QGridLayout(Frame3);
+    Frame3->setMinimumColumnWidth(QStringLiteral("8888.888"));
     for (int c = 0; c < 4; ++c) {
-        auto& column = lblRow[c];
-        for (int row = 0; row < ResultHistory::Rows; ++row) {
-            column[row] = history.label(c, row);
-            column[row]->setParent(Frame3);
-            column[row]->setMinimumWidth(80);
-            grid->addWidget(column[row], row + 1, c);
-        }
-        column[3] = new QLabel(Frame3);
-        column[3]->setObjectName(historyColumns[c] + QStringLiteral("_3"));
-        column[3]->setAlignment(Qt::AlignCenter);
-        setBoldFont(column[3]);
-        grid->addWidget(column[3], 0, c);
+        for (int row = 0; row < ResultHistory::Rows; ++row)
+            lblRow[c][row] = Frame3->history().label(c, row);
+        lblRow[c][3] = Frame3->heading(c);
     }
 
-    cmdCalculate = new QPushButton(QStringLiteral("CALCULATE"), this);
-    cmdCalculate->setObjectName(QStringLiteral("cmdCalculate"));
-    cmdCalculate->setAutoDefault(false);
+    auto* buttons = makeCalculateClearRow(this);
+    cmdCalculate = buttons->button(0);
+    cmdClear = buttons->button(1);
     connect(cmdCalculate, &QPushButton::clicked, this, &frmOhmsLawAC::cmdCalculate_Click);
-    cmdClear = new QPushButton(QStringLiteral("CLEAR"), this);
-    cmdClear->setObjectName(QStringLiteral("cmdClear"));
-    cmdClear->setAutoDefault(false);
     connect(cmdClear, &QPushButton::clicked, this, &frmOhmsLawAC::cmdClear_Click);
+    for (const EntryRow& row : given)
+        pressOnEnter(row.box, cmdCalculate);
 
     auto* left = new QVBoxLayout;
     left->addWidget(Frame1);
@@ -124,8 +117,7 @@ void frmOhmsLawAC::buildControls() {
     middle->addStretch();
     auto* right = new QVBoxLayout;
     right->addWidget(Frame3);
-    right->addWidget(cmdCalculate);
-    right->addWidget(cmdClear);
+    right->addWidget(buttons);
     right->addStretch();
 
     auto* body = new QHBoxLayout;
@@ -225,16 +217,16 @@ void frmOhmsLawAC::cmdCalculate_Click() {
     if (angle)
         row = {shown(a), shown(b), shown(theta), shown(result.value)};
     Shift();
-    history.setNewestRow(row);
+    Frame3->history().setNewestRow(row);
 }
 
 void frmOhmsLawAC::cmdClear_Click() {
-    history.clear();
+    Frame3->history().clear();
     given[0].box->clear();
     given[1].box->clear();
     given[OhmsLawAC::AngleBox].box->setText(QStringLiteral("0"));
 }
 
 void frmOhmsLawAC::Shift() {
-    history.shift();
+    Frame3->history().shift();
 }

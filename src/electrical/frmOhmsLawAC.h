@@ -7,6 +7,7 @@
 #include "common/ResultHistory.h"
 #include "electrical/OhmsLawAC.h"
 
+class HistorySection;
 class QGroupBox;
 class QLabel;
 class QPushButton;
@@ -39,14 +40,12 @@ private:
     QLabel* lblHeading = nullptr;
     QGroupBox* Frame1 = nullptr;
     QGroupBox* Frame2 = nullptr;
-    QGroupBox* Frame3 = nullptr;
+    HistorySection* Frame3 = nullptr; // the history
     std::array<QRadioButton*, OhmsLawAC::FormulaCount> optFormula{};
     QLabel* Label1 = nullptr;
     std::array<EntryRow, 3> given{}; // lblGiven / txtgiven
-    // Elements 0 to 2 are the history rows (owned by `history`), element 3 the column heading.
+    // Elements 0 to 2 are the history rows, element 3 the column heading (all owned by Frame3).
     std::array<std::array<QLabel*, 4>, 4> lblRow{};
     QPushButton* cmdCalculate = nullptr;
     QPushButton* cmdClear = nullptr;
-
-    ResultHistory history;
 };

@@ -1,10 +1,11 @@
 #include "reference/HorsepowerList.h"
 
+#include <QGridLayout>
 #include <QRadioButton>
-#include <QVBoxLayout>
+#include <algorithm>
 
 HorsepowerList::HorsepowerList(std::span<const HorsepowerOption> options,
-                               std::span<const int> shown, QWidget* parent)
+                               std::span<const int> shown, QWidget* parent, int columns)
     : QGroupBox(QStringLiteral("Horse Power"), parent) {
     setObjectName(QStringLiteral("fraHp"));
     for (int index = 0; index < static_cast<int>(options.size()); ++index) {
@@ -19,19 +20,23 @@ HorsepowerList::HorsepowerList(std::span<const HorsepowerOption> options,
         });
         m_options << option;
     }
-    auto* column = new QVBoxLayout(this);
-    column->setSpacing(2);
+    auto* grid = new QGridLayout(this);
+    grid->setVerticalSpacing(2);
+    columns = std::max(columns, 1);
+    const int rows = std::max(1, (static_cast<int>(shown.size()) + columns - 1) / columns);
     QRadioButton* previous = nullptr;
+    int place = 0;
     for (const int index : shown) {
         QRadioButton* option = m_options.at(index);
-        column->addWidget(option);
+        grid->addWidget(option, place % rows, place / rows);
+        ++place;
         option->show();
         // Tab follows the list as shown, not the order the options were made in.
         if (previous)
             setTabOrder(previous, option);
         previous = option;
     }
-    column->addStretch();
+    grid->setRowStretch(rows, 1);
 }
 
 void HorsepowerList::select(int index) {

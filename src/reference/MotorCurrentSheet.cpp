@@ -1,6 +1,5 @@
 #include "reference/MotorCurrentSheet.h"
 
-#include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -9,8 +8,10 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "common/ButtonRow.h"
 #include "common/Fonts.h"
 #include "common/GlobalSubs.h"
+#include "common/HistorySection.h"
 #include "common/VoltageList.h"
 #include "database/SourcesLine.h"
 #include "reference/HorsepowerList.h"
@@ -19,14 +20,13 @@ namespace {
 // Display order, left to right; the shift walks them in the same order, which changes nothing.
 const QStringList historyColumns{QStringLiteral("lblHp"), QStringLiteral("lblVoltage"),
                                  QStringLiteral("lblAmps")};
-const std::array<const char*, 3> columnHeadings{"HP", "E(Volts)", "I(Amperes)"};
-constexpr int cellWidth = 90;
+const QStringList columnHeadings{QStringLiteral("HP"), QStringLiteral("E(Volts)"),
+                                 QStringLiteral("I(Amperes)")};
 } // namespace
 
 MotorCurrentSheet::MotorCurrentSheet(const MotorCurrentLayout& layout, QWidget* parent,
                                      const QString& databasePath)
-    : QWidget(parent), m_layout(layout), history(this, historyColumns),
-      database(QString::fromLatin1(layout.table), databasePath) {
+    : QWidget(parent), m_layout(layout), database(QString::fromLatin1(layout.table), databasePath) {
     GlobalSubs::CurrentFormKind = layout.kind;
     setObjectName(QString::fromLatin1(layout.formName));
     buildControls();
@@ -56,42 +56,30 @@ void MotorCurrentSheet::buildControls() {
                                           m_layout.shownVoltages.end());
     connect(fraVoltage, &VoltageList::voltageChosen, this, &MotorCurrentSheet::optVoltage_Click);
 
-    Frame1 = new QGroupBox(fraCurrent);
+    Frame1 = new HistorySection(
+        fraCurrent, historyColumns,
+        {QStringLiteral("label2_0"), QStringLiteral("label2_1"), QStringLiteral("label2_2")},
+        columnHeadings);
     Frame1->setObjectName(QStringLiteral("Frame1"));
-    auto* grid = new QGridLayout(Frame1);
-    for (int c = 0; c < history.columnCount(); ++c) {
-        label2[c] = new QLabel(QString::fromLatin1(columnHeadings[c]), Frame1);
-        label2[c]->setObjectName(QStringLiteral("label2_%1").arg(c));
-        label2[c]->setAlignment(Qt::AlignCenter);
-        setBoldFont(label2[c]);
-        grid->addWidget(label2[c], 0, c);
-        for (int row = 0; row < ResultHistory::Rows; ++row) {
-            QLabel* cell = history.label(c, row);
-            cell->setParent(Frame1);
-            cell->setMinimumWidth(cellWidth);
-            grid->addWidget(cell, row + 1, c);
-        }
-    }
+    Frame1->setMinimumColumnWidth(columnHeadings.back()); // as wide as the widest heading
+    for (int c = 0; c < Frame1->columnCount(); ++c)
+        label2[c] = Frame1->heading(c);
 
-    cmdFind = new QPushButton(QStringLiteral("FIND (A)"), fraCurrent);
-    cmdFind->setObjectName(QString::fromLatin1(m_layout.findButton));
-    cmdFind->setAutoDefault(false);
+    auto* buttons = new ButtonRow(
+        fraCurrent, {{m_layout.findButton, "FIND (A)"}, {m_layout.clearButton, "CLEAR"}},
+        Qt::Horizontal);
+    cmdFind = buttons->button(0);
+    cmdClear = buttons->button(1);
     connect(cmdFind, &QPushButton::clicked, this, &MotorCurrentSheet::findCurrent);
-    cmdClear = new QPushButton(QStringLiteral("CLEAR"), fraCurrent);
-    cmdClear->setObjectName(QString::fromLatin1(m_layout.clearButton));
-    cmdClear->setAutoDefault(false);
     connect(cmdClear, &QPushButton::clicked, this, &MotorCurrentSheet::clearHistory);
 
     lblTypical = new QLabel(QString::fromLatin1(MotorCurrentLayouts::TypicalFootnote), fraCurrent);
     lblTypical->setObjectName(QStringLiteral("lblTypical"));
     lblTypical->setVisible(!m_layout.typicalHorsepowers.empty());
 
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(cmdFind);
-    buttons->addWidget(cmdClear);
     auto* right = new QVBoxLayout;
     right->addWidget(Frame1);
-    right->addLayout(buttons);
+    right->addWidget(buttons, 0, Qt::AlignLeft);
     right->addWidget(lblTypical);
     right->addStretch();
     auto* body = new QHBoxLayout(fraCurrent);
@@ -138,13 +126,13 @@ void MotorCurrentSheet::findCurrent() {
     if (m_typical && amps != QLatin1String(NoValueText))
         amps += QLatin1String(MotorCurrentLayouts::TypicalMark);
     Shift();
-    history.setNewestRow({m_horsepowerText, m_voltageColumn, amps});
+    Frame1->history().setNewestRow({m_horsepowerText, m_voltageColumn, amps});
 }
 
 void MotorCurrentSheet::clearHistory() {
-    history.clear();
+    Frame1->history().clear();
 }
 
 void MotorCurrentSheet::Shift() {
-    history.shift();
+    Frame1->history().shift();
 }

@@ -7,6 +7,7 @@
 #include "database/SheetDatabase.h"
 #include "reference/MotorCurrentLayouts.h"
 
+class HistorySection;
 class QGroupBox;
 class QLabel;
 class QPushButton;
@@ -44,12 +45,11 @@ private:
     QGroupBox* fraCurrent = nullptr;
     HorsepowerList* fraHp = nullptr;
     VoltageList* fraVoltage = nullptr;
-    QGroupBox* Frame1 = nullptr;
+    HistorySection* Frame1 = nullptr; // the history
     std::array<QLabel*, 3> label2{};
     QPushButton* cmdFind = nullptr;
     QPushButton* cmdClear = nullptr;
     QLabel* lblTypical = nullptr;
 
-    ResultHistory history;
     SheetDatabase database;
 };

@@ -8,6 +8,7 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include "common/ButtonRow.h"
 #include "common/DrawingView.h"
 #include "common/ErrorBox.h"
 #include "common/Fonts.h"
@@ -146,9 +147,8 @@ void frmConduit::buildControls() {
         value->setMinimumWidth(
             value->fontMetrics().horizontalAdvance(QStringLiteral("0000 (AWG)")));
 
-    cmdFind = new QPushButton(QStringLiteral("Find Conduit"), this);
-    cmdFind->setObjectName(QStringLiteral("cmdFind"));
-    cmdFind->setAutoDefault(false);
+    auto* findRow = new ButtonRow(this, {{"cmdFind", "Find Conduit"}});
+    cmdFind = findRow->button(0);
     connect(cmdFind, &QPushButton::clicked, this, &frmConduit::cmdFind_Click);
 
     auto* Image1 = new DrawingView(picture, this);
@@ -173,7 +173,7 @@ void frmConduit::buildControls() {
         results->addWidget(rows[r].second, r, 1);
     }
     makeAnswerCopy(this, std::move(copied));
-    results->addWidget(cmdFind, 3, 0, Qt::AlignLeft);
+    results->addWidget(findRow, 3, 0, Qt::AlignLeft);
     results->setColumnMinimumWidth(1, 100);
 
     auto* lower = new QHBoxLayout;

@@ -1,15 +1,15 @@
 #include "reference/frmHPvTorque.h"
 
-#include <QGridLayout>
-#include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include "common/ButtonRow.h"
 #include "common/Fonts.h"
 #include "common/GlobalSubs.h"
+#include "common/HistorySection.h"
 #include "database/SourcesLine.h"
 #include "reference/HorsepowerList.h"
 #include "reference/HorsepowerOptions.h"
@@ -17,7 +17,6 @@
 namespace {
 
 constexpr int columnsPerGrid = 1 + frmHPvTorque::SpeedsPerGrid;
-constexpr int cellWidth = 64;
 
 constexpr std::array<int, HorsepowerOptions::Torque.size()> allHorsepowers = [] {
     std::array<int, HorsepowerOptions::Torque.size()> all{};
@@ -30,18 +29,6 @@ int speedOf(int grid, int column) {
     return frmHPvTorque::Speeds[grid * frmHPvTorque::SpeedsPerGrid + column];
 }
 
-// The history's columns in grid order; the horsepower columns are renamed to their lblHp
-// elements once made.
-QStringList historyColumns() {
-    QStringList names;
-    for (int g = 0; g < frmHPvTorque::Grids; ++g) {
-        names << QStringLiteral("lblHpGrid%1").arg(g);
-        for (int s = 0; s < frmHPvTorque::SpeedsPerGrid; ++s)
-            names << QStringLiteral("lblRPM%1").arg(speedOf(g, s));
-    }
-    return names;
-}
-
 QStringList speedFields() {
     QStringList fields;
     for (const int rpm : frmHPvTorque::Speeds)
@@ -49,19 +36,10 @@ QStringList speedFields() {
     return fields;
 }
 
-QLabel* makeHeader(const QString& text, int grid, int column, QWidget* parent) {
-    auto* header = new QLabel(text, parent);
-    header->setObjectName(QStringLiteral("label2_%1").arg(grid * columnsPerGrid + column));
-    header->setAlignment(Qt::AlignCenter);
-    setBoldFont(header);
-    return header;
-}
-
 } // namespace
 
 frmHPvTorque::frmHPvTorque(QWidget* parent, const QString& databasePath)
-    : QWidget(parent), history(this, historyColumns()),
-      database(QStringLiteral("HPvTorque"), databasePath) {
+    : QWidget(parent), database(QStringLiteral("HPvTorque"), databasePath) {
     GlobalSubs::CurrentFormKind = FormKind::HPvTorque;
     setObjectName(QStringLiteral("frmHPvTorque"));
     buildControls();
@@ -76,7 +54,8 @@ void frmHPvTorque::buildControls() {
     lblSources = makeSourcesLabel(database.sources(), this);
     lblSources->setVisible(!database.sources().isEmpty());
 
-    fraHp = new HorsepowerList(HorsepowerOptions::Torque, allHorsepowers, this);
+    // Two columns of sixteen keep the list within the window's height.
+    fraHp = new HorsepowerList(HorsepowerOptions::Torque, allHorsepowers, this, 2);
     connect(fraHp, &HorsepowerList::chosen, this, &frmHPvTorque::optHp_Click);
 
     Label1 = new QLabel(QStringLiteral("Torque in Inch Pounds @ Motor R.P.M."), this);
@@ -84,28 +63,28 @@ void frmHPvTorque::buildControls() {
     setBoldFont(Label1);
 
     auto* grids = new QVBoxLayout;
+    grids->setSpacing(4);
     grids->addWidget(Label1);
     for (int g = 0; g < Grids; ++g) {
-        fraGrid[g] = new QGroupBox(this);
-        fraGrid[g]->setObjectName(QStringLiteral("fraGrid_%1").arg(g));
-        auto* grid = new QGridLayout(fraGrid[g]);
-        grid->setHorizontalSpacing(4);
+        QStringList columns;
+        QStringList headingNames;
+        QStringList headings;
         for (int c = 0; c < columnsPerGrid; ++c) {
+            columns << (c == 0 ? QStringLiteral("lblHpGrid%1").arg(g)
+                               : QStringLiteral("lblRPM%1").arg(speedOf(g, c - 1)));
+            headingNames << QStringLiteral("label2_%1").arg(g * columnsPerGrid + c);
             // The speed over RPM on a second line keeps seven columns within a narrow sheet.
-            const QString heading =
-                c == 0 ? QStringLiteral("HP") : QStringLiteral("%1\nRPM").arg(speedOf(g, c - 1));
-            grid->addWidget(makeHeader(heading, g, c, fraGrid[g]), 0, c);
-            for (int row = 0; row < ResultHistory::Rows; ++row) {
-                QLabel* cell = history.label(g * columnsPerGrid + c, row);
-                cell->setParent(fraGrid[g]);
-                cell->setMinimumWidth(cellWidth);
-                grid->addWidget(cell, row + 1, c);
-                if (c == 0) {
-                    lblHp[g * ResultHistory::Rows + row] = cell;
-                    cell->setObjectName(
-                        QStringLiteral("lblHp_%1").arg(g * ResultHistory::Rows + row));
-                }
-            }
+            headings << (c == 0 ? QStringLiteral("HP")
+                                : QStringLiteral("%1\nRPM").arg(speedOf(g, c - 1)));
+        }
+        fraGrid[g] = new HistorySection(this, columns, headingNames, headings);
+        fraGrid[g]->setObjectName(QStringLiteral("fraGrid_%1").arg(g));
+        // Wide enough for the largest torque in the table, six digits.
+        fraGrid[g]->setMinimumColumnWidth(QStringLiteral("888888"));
+        for (int row = 0; row < ResultHistory::Rows; ++row) {
+            QLabel* cell = fraGrid[g]->history().label(0, row);
+            lblHp[g * ResultHistory::Rows + row] = cell;
+            cell->setObjectName(QStringLiteral("lblHp_%1").arg(g * ResultHistory::Rows + row));
         }
         grids->addWidget(fraGrid[g]);
     }
@@ -118,19 +97,13 @@ void frmHPvTorque::buildControls() {
     grids->addWidget(Label3);
     grids->addWidget(Label4);
 
-    cmdClear = new QPushButton(QStringLiteral("CLEAR"), this);
-    cmdClear->setObjectName(QStringLiteral("cmdClear"));
-    cmdClear->setAutoDefault(false);
+    auto* buttons =
+        new ButtonRow(this, {{"cmdClear", "CLEAR"}, {"cmdCalculate", "CALCULATE"}}, Qt::Horizontal);
+    cmdClear = buttons->button(0);
+    cmdCalculate = buttons->button(1);
     connect(cmdClear, &QPushButton::clicked, this, &frmHPvTorque::cmdClear_Click);
-    cmdCalculate = new QPushButton(QStringLiteral("CALCULATE"), this);
-    cmdCalculate->setObjectName(QStringLiteral("cmdCalculate"));
-    cmdCalculate->setAutoDefault(false);
     connect(cmdCalculate, &QPushButton::clicked, this, &frmHPvTorque::cmdCalculate_Click);
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(cmdClear);
-    buttons->addWidget(cmdCalculate);
-    buttons->addStretch();
-    grids->addLayout(buttons);
+    grids->addWidget(buttons, 0, Qt::AlignLeft);
     grids->addStretch();
 
     auto* body = new QHBoxLayout;
@@ -161,17 +134,18 @@ void frmHPvTorque::cmdCalculate_Click() {
     const auto torques = database.lookUp(QStringLiteral("HP"), m_horsepowerKey, fields);
     if (!torques)
         return;
-    QStringList row;
-    for (int g = 0; g < Grids; ++g)
-        row << m_horsepowerText << torques->mid(g * SpeedsPerGrid, SpeedsPerGrid);
     Shift();
-    history.setNewestRow(row);
+    for (int g = 0; g < Grids; ++g)
+        fraGrid[g]->history().setNewestRow(QStringList{m_horsepowerText} +
+                                           torques->mid(g * SpeedsPerGrid, SpeedsPerGrid));
 }
 
 void frmHPvTorque::cmdClear_Click() {
-    history.clear();
+    for (HistorySection* grid : fraGrid)
+        grid->history().clear();
 }
 
 void frmHPvTorque::Shift() {
-    history.shift();
+    for (HistorySection* grid : fraGrid)
+        grid->history().shift();
 }

@@ -6,7 +6,7 @@
 #include "common/ResultHistory.h"
 #include "database/SheetDatabase.h"
 
-class QGroupBox;
+class HistorySection;
 class QLabel;
 class QPushButton;
 class HorsepowerList;
@@ -38,14 +38,13 @@ private:
     QLabel* lblSources = nullptr;
     HorsepowerList* fraHp = nullptr;
     QLabel* Label1 = nullptr;
-    std::array<QGroupBox*, Grids> fraGrid{};
+    // Each grid is its horsepower column, then its six speed columns.
+    std::array<HistorySection*, Grids> fraGrid{};
     std::array<QLabel*, 3 * ResultHistory::Rows> lblHp{};
     QLabel* Label3 = nullptr;
     QLabel* Label4 = nullptr;
     QPushButton* cmdClear = nullptr;
     QPushButton* cmdCalculate = nullptr;
 
-    // Per grid: its horsepower column, then its six speed columns.
-    ResultHistory history;
     SheetDatabase database;
 };

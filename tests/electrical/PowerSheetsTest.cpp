@@ -1,13 +1,16 @@
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
 #include <memory>
+#include <string>
 
 #include "common/GlobalSubs.h"
+#include "common/ResultHistory.h"
 #include "common/SystemColours.h"
 #include "common/VoltageList.h"
 #include "electrical/frm3PCurrent.h"
@@ -30,6 +33,20 @@ std::unique_ptr<PowerSheet> open(Sheet sheet, bool threePhase) {
         return std::make_unique<frmEff>();
     }
     return nullptr;
+}
+
+// The history cells whose text is cut off when the sheet is at its smallest, as "name=text".
+std::string clippedCells(QWidget& sheet) {
+    sheet.show();
+    sheet.resize(sheet.minimumSizeHint());
+    QCoreApplication::processEvents();
+    QStringList clipped;
+    for (const QLabel* cell : sheet.findChildren<QLabel*>()) {
+        if (cell->property(ResultHistory::RowProperty).isValid() &&
+            cell->contentsRect().width() < cell->fontMetrics().horizontalAdvance(cell->text()))
+            clipped << cell->objectName() + u'=' + cell->text();
+    }
+    return clipped.join(u", ").toStdString();
 }
 
 template <class T> T* child(const QWidget& w, const char* name) {
@@ -189,6 +206,8 @@ TEST(PowerSheets, CalculationsWriteTheDocumentedRows) {
         press(*sheet, c.press);
         EXPECT_TRUE(errors.shown.empty()) << c.press.calculate;
         EXPECT_EQ(newestRow(*sheet, c.columns), c.row) << c.press.option;
+        // The grids are sized for such results, so they show whole within the window.
+        EXPECT_EQ(clippedCells(*sheet), "") << c.press.calculate;
         for (const auto& [box, value] : c.press.entries) {
             if (box && QString::fromLatin1(value).isEmpty()) {
                 EXPECT_EQ(child<QLineEdit>(*sheet, box)->text(), "0") << box;

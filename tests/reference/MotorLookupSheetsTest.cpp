@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
@@ -10,10 +11,13 @@
 #include <algorithm>
 #include <functional>
 #include <memory>
+#include <string>
+#include <utility>
 
 #include "CsvFile.h"
 #include "TestDatabases.h"
 #include "common/GlobalSubs.h"
+#include "common/ResultHistory.h"
 #include "reference/HorsepowerOptions.h"
 #include "reference/MotorCurrentLayouts.h"
 #include "reference/frmDCMotorSpecs.h"
@@ -47,6 +51,20 @@ const Sheet dcMotor{"DC", [](const QString& path) { return new frmDCMotorSpecs(n
                     "cmdFindA", "cmdClear"};
 const Sheet torque{"Torque", [](const QString& path) { return new frmHPvTorque(nullptr, path); },
                    "cmdCalculate", "cmdClear"};
+
+// The history cells whose text is cut off when the sheet is at its smallest, as "name=text".
+std::string clippedCells(QWidget& sheet) {
+    sheet.show();
+    sheet.resize(sheet.minimumSizeHint());
+    QCoreApplication::processEvents();
+    QStringList clipped;
+    for (const QLabel* cell : sheet.findChildren<QLabel*>()) {
+        if (cell->property(ResultHistory::RowProperty).isValid() &&
+            cell->contentsRect().width() < cell->fontMetrics().horizontalAdvance(cell->text()))
+            clipped << cell->objectName() + u'=' + cell->text();
+    }
+    return clipped.join(u", ").toStdString();
+}
 
 class SheetDriver {
 public:
@@ -84,7 +102,8 @@ public:
     }
     QList<QStringList> rows() const { return {row(0), row(1), row(2)}; }
 
-    // The captions of the shown options of a frame, top to bottom as laid out.
+    // The captions of the shown options of a frame in reading order: down each column as laid
+    // out, columns left to right.
     QStringList shownOptions(const QString& prefix) const {
         m_widget->show();
         QList<QRadioButton*> shown;
@@ -92,7 +111,9 @@ public:
             if (b->objectName().startsWith(prefix) && !b->isHidden())
                 shown << b;
         }
-        std::ranges::sort(shown, {}, [this](QRadioButton* b) { return top(b); });
+        std::ranges::sort(shown, {}, [this](QRadioButton* b) {
+            return std::pair(b->mapTo(m_widget.get(), QPoint()).x(), top(b));
+        });
         QStringList captions;
         for (const QRadioButton* b : shown)
             captions << b->text();
@@ -240,6 +261,7 @@ TEST(MotorCurrentSheets, EveryShownOptionFindsItsCell) {
                     expected += "*";
                 EXPECT_EQ(sheet.row(0), (QStringList{option.text, volts, expected}))
                     << layout->table << ' ' << option.key << ' ' << volts.toStdString();
+                EXPECT_EQ(clippedCells(*sheet.widget()), "") << layout->table;
             }
         }
         EXPECT_TRUE(errors.shown.empty()) << layout->table;
@@ -250,7 +272,10 @@ TEST(frmHPvTorque, EveryHorsepowerShowsItsRowInAllThreeGrids) {
     ErrorRecorder errors;
     SheetDriver sheet(torque);
     EXPECT_EQ(GlobalSubs::CurrentFormKind, FormKind::HPvTorque);
-    EXPECT_EQ(sheet.shownOptions("optHp_").size(), 32);
+    QStringList captions;
+    for (const HorsepowerOption& option : HorsepowerOptions::Torque)
+        captions << QString::fromLatin1(option.caption);
+    EXPECT_EQ(sheet.shownOptions("optHp_"), captions) << "two columns, read down each";
     EXPECT_EQ(sheet.checked("optHp_"), "1 ");
     EXPECT_TRUE(sheet.text("lblSources").contains("63025"));
     const refgen::CsvFile expected = refgen::readCsvFile(testDataPath("torque_expected.csv"));
@@ -264,6 +289,7 @@ TEST(frmHPvTorque, EveryHorsepowerShowsItsRowInAllThreeGrids) {
         for (int g = 0; g < frmHPvTorque::Grids; ++g)
             row << option.text << torques.mid(1 + g * 6, 6);
         EXPECT_EQ(sheet.row(0), row) << option.key;
+        EXPECT_EQ(clippedCells(*sheet.widget()), "") << "the grids hold every torque";
     }
     EXPECT_TRUE(errors.shown.empty());
 }
