@@ -25,7 +25,8 @@ void addAnswers(AnswerGrid* grid, std::span<const AnswerLayout> rows) {
 }
 
 void placeEntry(QGridLayout* grid, int row, const EntryRow& entry, int column) {
-    // Room for "1000.5" and a little more, however the captions and answers crowd it.
+    // Five digits at the least, however the answers crowd it; eight at most, so the captions
+    // keep their width.
     const int digit = entry.box->fontMetrics().horizontalAdvance(u'0');
     entry.box->setMinimumWidth(digit * 5 + 12);
     entry.box->setMaximumWidth(digit * 8 + 12);
@@ -38,11 +39,9 @@ void finishSheet(CodeSheet& sheet, QWidget* lastInput) {
     const int frame =
         steps->frameWidth() * 2 + static_cast<int>(steps->document()->documentMargin()) * 2;
     steps->setMinimumHeight(steps->fontMetrics().lineSpacing() * StepsLines + frame);
-    // The steps take the room the rest leaves: their preferred size would otherwise count when
-    // the frame works out whether the sheet needs a scroll bar.
-    StepsView* view = sheet.steps();
-    view->setMinimumHeight(view->minimumSizeHint().height());
-    view->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Ignored);
+    // Its preferred height is its smallest, so only the room the rest leaves goes to it and the
+    // frame sees no need for a scroll bar on its account.
+    steps->setSizePolicy(steps->sizePolicy().horizontalPolicy(), QSizePolicy::Ignored);
 
     QPushButton* calculate = sheet.buttons()->button(0);
     QPushButton* clear = sheet.buttons()->button(1);

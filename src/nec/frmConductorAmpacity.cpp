@@ -150,7 +150,9 @@ void frmConductorAmpacity::buildControls() {
     answers()->value(GovernedBy)->setWordWrap(true);
     answers()->row(MaximumDevice).caption->setWordWrap(true);
     addHistory(historyColumns, historyHeadings);
-    resultsColumn()->addStretch(1); // the answers keep to the top
+    // The answers keep to the top and the buttons to their own width.
+    resultsColumn()->addStretch(1);
+    resultsColumn()->setAlignment(buttons(), Qt::AlignLeft);
     finishSheet(*this, chkContinuous);
 }
 

@@ -6,6 +6,7 @@
 #include <QLineEdit>
 
 #include "common/AnswerGrid.h"
+#include "common/ButtonRow.h"
 #include "common/DisplayMask.h"
 #include "common/GlobalSubs.h"
 #include "common/HistorySection.h"
@@ -142,7 +143,9 @@ void frmVoltageDrop::buildControls() {
 
     addAnswers(answers(), answerLayout);
     addHistory(historyColumns, historyHeadings);
-    resultsColumn()->addStretch(1); // the answers keep to the top
+    // The answers keep to the top and the buttons to their own width.
+    resultsColumn()->addStretch(1);
+    resultsColumn()->setAlignment(buttons(), Qt::AlignLeft);
     finishSheet(*this, maxDrop.box);
 }
 
