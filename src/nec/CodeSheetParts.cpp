@@ -1,0 +1,51 @@
+#include "nec/CodeSheetParts.h"
+
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+#include "common/AnswerGrid.h"
+#include "common/ButtonRow.h"
+#include "common/EntryRow.h"
+#include "common/StepsView.h"
+#include "nec/CodeSheet.h"
+
+namespace {
+// The steps box at its smallest; a calculation takes ten lines or so, which scroll.
+constexpr int StepsLines = 4;
+} // namespace
+
+void addAnswers(AnswerGrid* grid, std::span<const AnswerLayout> rows) {
+    for (const AnswerLayout& row : rows) {
+        const QString name = QString::fromLatin1(row.name);
+        grid->addRow(QString::fromUtf8(row.caption), name + QStringLiteral("Caption"), name);
+    }
+}
+
+void placeEntry(QGridLayout* grid, int row, const EntryRow& entry, int column) {
+    // Five digits at the least, however the answers crowd it; eight at most, so the captions
+    // keep their width.
+    const int digit = entry.box->fontMetrics().horizontalAdvance(u'0');
+    entry.box->setMinimumWidth(digit * 5 + 12);
+    entry.box->setMaximumWidth(digit * 8 + 12);
+    grid->addWidget(entry.caption, row, column);
+    grid->addWidget(entry.box, row, column + 1);
+}
+
+void finishSheet(CodeSheet& sheet, QWidget* lastInput) {
+    QPlainTextEdit* steps = sheet.steps()->text();
+    const int frame =
+        steps->frameWidth() * 2 + static_cast<int>(steps->document()->documentMargin()) * 2;
+    steps->setMinimumHeight(steps->fontMetrics().lineSpacing() * StepsLines + frame);
+    // Its preferred height is its smallest, so only the room the rest leaves goes to it and the
+    // frame sees no need for a scroll bar on its account.
+    steps->setSizePolicy(steps->sizePolicy().horizontalPolicy(), QSizePolicy::Ignored);
+
+    QPushButton* calculate = sheet.buttons()->button(0);
+    QPushButton* clear = sheet.buttons()->button(1);
+    QWidget::setTabOrder(lastInput, calculate);
+    QWidget::setTabOrder(calculate, clear);
+    QWidget::setTabOrder(clear, steps);
+}
