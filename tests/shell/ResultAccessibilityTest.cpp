@@ -26,8 +26,8 @@ std::optional<QString> resultText(const QWidget* w) {
     return std::nullopt;
 }
 
-// Types "2" into every open empty entry (the right triangle locks the rest after two), picks the first
-// item of every list and presses every button that calculates or finds. False when the sheet
+// Types "2" into every open empty entry (the right triangle locks the rest after two), picks the
+// first item of every list and presses every button that calculates or finds. False when the sheet
 // has nothing to calculate with.
 bool calculate(QWidget* sheet) {
     bool any = false;
