@@ -12,7 +12,8 @@ extern qint16 ThreePhase;    // -1 three-phase, 0 single-phase
 extern qint16 CapacitorMode; // -1 capacitors, 0 inductors
 } // namespace GlobalSubs
 
-// The child-window kind each sheet records when it loads.
+// The child-window kind each sheet records when it loads. One kind per sheet class; the shell
+// unloads the sheet it opened by the kind that sheet recorded, so a new kind needs no other entry.
 namespace FormKind {
 inline constexpr qint16 None = 1;
 inline constexpr qint16 Circle = 2;
@@ -38,8 +39,4 @@ inline constexpr qint16 HPvTorque = 21;
 inline constexpr qint16 ResistorColors = 22;
 inline constexpr qint16 OhmsLaw = 23;
 inline constexpr qint16 OhmsLawAC = 24;
-
-inline constexpr bool isSheet(qint16 kind) {
-    return kind >= Circle && kind <= OhmsLawAC;
-}
 } // namespace FormKind
