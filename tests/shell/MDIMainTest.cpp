@@ -240,14 +240,18 @@ TEST_F(MDIMainTest, AboutLeavesTheSheetItsEntriesAndHistoryUntouched) {
     EXPECT_TRUE(main.isVisible());
 }
 
-// Runs the event loop until the program is told to end, or gives up after a while.
+// Runs the event loop until the program is told to end, or gives up after a while. The guard
+// timer dies with the call: left pending, it would write to this frame long after it is gone.
 bool endsTheProgram(const std::function<void()>& act) {
     bool timedOut = false;
-    QTimer::singleShot(0, act);
-    QTimer::singleShot(5000, [&] {
+    QTimer guard;
+    guard.setSingleShot(true);
+    QObject::connect(&guard, &QTimer::timeout, [&] {
         timedOut = true;
         QCoreApplication::quit();
     });
+    guard.start(5000);
+    QTimer::singleShot(0, act);
     QCoreApplication::exec();
     return !timedOut;
 }
