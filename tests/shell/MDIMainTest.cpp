@@ -159,6 +159,16 @@ TEST_F(MDIMainTest, UnloadCurrentFormUnloadsTheSheetOfTheRecordedKindOnly) {
     EXPECT_EQ(main.currentSheet(), nullptr);
 }
 
+// A sheet beyond the design's kind table gets a kind of its own from its form name.
+TEST(FormKind, ASheetBeyondTheTableGetsAKindOfItsOwn) {
+    const qint16 first = FormKind::forForm("frmKindTestA");
+    const qint16 second = FormKind::forForm("frmKindTestB");
+    EXPECT_NE(first, second);
+    EXPECT_EQ(FormKind::forForm("frmKindTestA"), first);
+    for (const qint16 kind : {first, second})
+        EXPECT_GT(kind, FormKind::OhmsLawAC);
+}
+
 // Maximised and back: the open sheet keeps its command's margins inside the frame.
 TEST_F(MDIMainTest, OpenSheetFollowsAMaximisedFrame) {
     action("mnu3PhaseItem_1")->trigger();
