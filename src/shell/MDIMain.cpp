@@ -23,8 +23,6 @@ namespace {
 constexpr int initialClientWidthTwips = 10185;
 constexpr int initialClientHeightTwips = 10740;
 
-// The sheets shown on the white frame are designed as black on white; under a dark desktop
-// palette they would otherwise get light text on that white.
 // The menu items carry no access keys of their own: in their menus typing the start of a
 // caption moves to the item (Enter opens it), as native menus do.
 class MenuSearchStyle final : public QProxyStyle {
@@ -44,6 +42,8 @@ bool hasAccessKeys(const QMenu* menu) {
                        [](const QAction* a) { return a->text().contains(u'&'); });
 }
 
+// The sheets shown on the white frame are designed as black on white; under a dark desktop
+// palette they would otherwise get light text on that white.
 QPalette whiteSheetPalette() {
     QPalette palette = QApplication::style()->standardPalette();
     palette.setColor(QPalette::Window, Qt::white);
