@@ -4,12 +4,16 @@
 PRESET ?= release
 BUILD_DIR := build/$(PRESET)
 PREFIX ?= /usr/local
+# The package group scripts/install-deps installs: building and running, unless a target
+# needs more (test, bench, fuzz set their own).
+DEPS ?= run
 
 .PHONY: run test build deps configure bench fuzz format clean install package
 
 run: build
 	./$(BUILD_DIR)/kelvo
 
+test: DEPS = test
 test: build
 	ctest --preset $(PRESET) -j$$(nproc)
 
@@ -26,15 +30,16 @@ configure: deps
 	@test -f $(BUILD_DIR)/build.ninja || cmake --preset $(PRESET)
 
 deps:
-	@scripts/install-deps
+	@scripts/install-deps $(DEPS)
 
 bench:
-	$(MAKE) build PRESET=bench
+	$(MAKE) build PRESET=bench DEPS=bench
 	./build/bench/kelvo_bench
 	bench/startup.sh
 
 # FUZZ_SECONDS in all, shared among the targets (see fuzz/run.sh for long runs).
 FUZZ_SECONDS ?= 60
+fuzz: DEPS = fuzz
 fuzz: deps
 	fuzz/run.sh $(FUZZ_SECONDS)
 

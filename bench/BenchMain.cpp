@@ -2,7 +2,10 @@
 
 #include <QApplication>
 
+#include <cstdio>
+
 #include "BenchReport.h"
+#include "common/ErrorBox.h"
 #include "common/Resources.h"
 
 void registerLookupBenchmarks();
@@ -13,10 +16,18 @@ int main(int argc, char** argv) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     initKelvoResources();
+    // A message box would stop the run until clicked: it is printed, and the run fails.
+    bool messageShown = false;
+    ErrorBox::setSink([&](const QString& text, const QString& title) {
+        std::fprintf(stderr, "bench: unexpected message box \"%s\": %s\n", qPrintable(title),
+                     qPrintable(text));
+        messageShown = true;
+    });
     benchmark::Initialize(&argc, argv);
     registerLookupBenchmarks();
     registerSheetBenchmarks();
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
-    return BenchReport::print() ? 0 : 1;
+    const bool met = BenchReport::print();
+    return met && !messageShown ? 0 : 1;
 }

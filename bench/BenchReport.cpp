@@ -63,19 +63,20 @@ bool print() {
     }
 
     std::printf("\nOpening each menu command (unload, load, place, size, show, first paint),\n"
-                "target p99 < %.0f ms and p99 <= %.0fx the bare QMdiArea child floor\n",
+                "target p99 < %.0f ms, and a median <= %.0fx the median of the bare QMdiArea\n"
+                "child floor, sheet and floor timed alternately\n",
                 sheetTargetP99Ms, floorRatioTarget);
-    std::printf("  %-44s %7s %9s %9s %9s %9s %7s\n", "menu command", "widgets", "med ms", "p99 ms",
-                "floor med", "floor p99", "ratio");
+    std::printf("  %-44s %7s %9s %9s %9s %7s\n", "menu command", "widgets", "med ms", "p99 ms",
+                "floor med", "ratio");
     for (const auto& [name, f] : sheets) {
+        const double median = percentile(f.sheet, 0.5);
         const double p99 = percentile(f.sheet, 0.99);
-        const double floorP99 = percentile(f.floor, 0.99);
-        const double ratio = p99 / floorP99;
+        const double floorMedian = percentile(f.floor, 0.5);
+        const double ratio = median / floorMedian;
         const bool ok = p99 < sheetTargetP99Ms && ratio <= floorRatioTarget;
         met = met && ok;
-        std::printf("  %-44s %7d %9.3f %9.3f %9.3f %9.3f %6.2fx  %s\n", qPrintable(name), f.widgets,
-                    percentile(f.sheet, 0.5), p99, percentile(f.floor, 0.5), floorP99, ratio,
-                    verdict(ok));
+        std::printf("  %-44s %7d %9.3f %9.3f %9.3f %6.2fx  %s\n", qPrintable(name), f.widgets,
+                    median, p99, floorMedian, ratio, verdict(ok));
     }
     std::printf("\n%s\n", met ? "All targets met." : "A target was MISSED.");
     return met;

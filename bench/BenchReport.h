@@ -5,7 +5,8 @@
 #include <vector>
 
 // Per-call samples of the timed benchmarks, kept so the run ends with one table of medians,
-// 99th percentiles and ratios against the targets.
+// 99th percentiles and ratios against the targets. A sheet's floor samples are taken alternately
+// with its own, and the two are compared by their medians.
 namespace BenchReport {
 
 using Clock = std::chrono::steady_clock;

@@ -2,6 +2,7 @@
 #include <QFile>
 #include <cstdio>
 
+#include "common/ErrorBox.h"
 #include "common/Resources.h"
 #include "shell/MDIMain.h"
 #include "support/LiveSheets.h"
@@ -33,6 +34,13 @@ void settle() {
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     initKelvoResources();
+    // A message box would stop the switching until clicked: it is printed, and the run fails.
+    bool messageShown = false;
+    ErrorBox::setSink([&](const QString& text, const QString& title) {
+        std::fprintf(stderr, "switch driver: unexpected message box \"%s\": %s\n",
+                     qPrintable(title), qPrintable(text));
+        messageShown = true;
+    });
     MDIMain main;
     main.show();
     settle();
@@ -55,5 +63,5 @@ int main(int argc, char** argv) {
             std::printf("switch100 %ld\n", residentKb());
     }
     std::printf("switch1000 %ld\n", residentKb());
-    return 0;
+    return messageShown ? 1 : 0;
 }

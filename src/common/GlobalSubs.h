@@ -12,7 +12,8 @@ extern qint16 ThreePhase;    // -1 three-phase, 0 single-phase
 extern qint16 CapacitorMode; // -1 capacitors, 0 inductors
 } // namespace GlobalSubs
 
-// The child-window kind each sheet records when it loads.
+// The child-window kind each sheet records when it loads: one per form. The shell unloads the
+// sheet it opened by the kind that sheet recorded, so no list of kinds needs keeping up to date.
 namespace FormKind {
 inline constexpr qint16 None = 1;
 inline constexpr qint16 Circle = 2;
@@ -38,10 +39,8 @@ inline constexpr qint16 HPvTorque = 21;
 inline constexpr qint16 ResistorColors = 22;
 inline constexpr qint16 OhmsLaw = 23;
 inline constexpr qint16 OhmsLawAC = 24;
-inline constexpr qint16 ConductorAmpacity = 25;
-inline constexpr qint16 VoltageDrop = 26;
 
-inline constexpr bool isSheet(qint16 kind) {
-    return kind >= Circle && kind <= VoltageDrop;
-}
+// The kind of a sheet beyond the table above, by its form name ("frmAmpacity"): handed out on
+// first use from 100 up, the same for every load of the form, so a new sheet needs no entry here.
+qint16 forForm(const char* formName);
 } // namespace FormKind

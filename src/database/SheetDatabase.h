@@ -26,6 +26,11 @@ public:
     std::optional<QStringList> lookUp(const QString& keyField, const QString& key,
                                       const QStringList& valueFields);
 
+    // The table itself, for a sheet that walks it (its list of keys, the rows around a found
+    // one): closed and empty when opening failed. After a lookUp that succeeded, the current row
+    // is the key's.
+    Recordset& table() { return m_table; }
+
     // "Source: ..." for the table, or "" when the database has none to give.
     const QString& sources() const { return m_sources; }
 

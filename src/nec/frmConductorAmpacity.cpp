@@ -61,7 +61,7 @@ frmConductorAmpacity::frmConductorAmpacity(QWidget* parent)
     : CodeSheet(
           parent, QStringLiteral("frmConductorAmpacity"), QStringLiteral("Conductor Ampacity"),
           {ampacityTable, correctionTable, adjustmentTable, smallConductorTable, ratingsTable}) {
-    GlobalSubs::CurrentFormKind = FormKind::ConductorAmpacity;
+    GlobalSubs::CurrentFormKind = FormKind::forForm("frmConductorAmpacity");
     // The size list comes from Table 310.16, so the tables are read as the sheet loads.
     if (tables().isOpen()) {
         m_codeTables.ampacity = CodeTableReader::ampacity(tables().table(ampacityTable));

@@ -68,7 +68,7 @@ void enableEntry(const EntryRow& row, bool on) {
 frmVoltageDrop::frmVoltageDrop(QWidget* parent)
     : CodeSheet(parent, QStringLiteral("frmVoltageDrop"), QStringLiteral("Voltage Drop"),
                 {impedanceTable, propertiesTable, ampacityTable}) {
-    GlobalSubs::CurrentFormKind = FormKind::VoltageDrop;
+    GlobalSubs::CurrentFormKind = FormKind::forForm("frmVoltageDrop");
     // The size list comes from Table 9, so the tables are read as the sheet loads.
     if (tables().isOpen()) {
         m_codeTables.impedance = CodeTableReader::impedance(tables().table(impedanceTable));

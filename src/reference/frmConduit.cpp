@@ -10,7 +10,6 @@
 
 #include "common/ButtonRow.h"
 #include "common/DrawingView.h"
-#include "common/ErrorBox.h"
 #include "common/Fonts.h"
 #include "common/GlobalSubs.h"
 #include "common/ResultCopy.h"
@@ -42,7 +41,8 @@ QRadioButton* makeOption(const QString& name, const char* caption, QWidget* pare
 
 } // namespace
 
-frmConduit::frmConduit(QWidget* parent, const QString& databasePath) : QWidget(parent) {
+frmConduit::frmConduit(QWidget* parent, const QString& databasePath)
+    : QWidget(parent), database(QString::fromLatin1(ConduitChoices::table), databasePath) {
     GlobalSubs::CurrentFormKind = FormKind::Conduit;
     setObjectName(QStringLiteral("frmConduit"));
     buildControls();
@@ -52,33 +52,16 @@ frmConduit::frmConduit(QWidget* parent, const QString& databasePath) : QWidget(p
         option->setEnabled(true);
     optConSize[0]->setChecked(true);
     optType[initialType]->setChecked(true);
-
-    const bool opened = databasePath.isEmpty() ? database.Open() : database.Open(databasePath);
-    if (opened) {
-        QStringList required{QString::fromLatin1(keyField)};
-        for (const char* size : conduitSizes)
-            required << QString::fromLatin1(size);
-        table = database.OpenRecordset(QString::fromLatin1(ConduitChoices::table), required);
-        loadError = table.IsOpen() ? QString() : table.ErrorText();
-        lblSources->setText(sourcesLine(database, QString::fromLatin1(ConduitChoices::table)));
-    } else {
-        loadError = database.ErrorText();
-    }
-    lblSources->setVisible(!lblSources->text().isEmpty());
-    if (!loadError.isEmpty())
-        showError(loadError, QStringLiteral("Error"));
 }
 
-frmConduit::~frmConduit() {
-    table.Close();
-    database.Close();
-}
+frmConduit::~frmConduit() = default;
 
 void frmConduit::buildControls() {
     Label8 =
         makeLabel(QStringLiteral("Label8"), QStringLiteral("Conduit Calculations"), this, false);
     setBoldFont(Label8, SheetHeadingScale);
-    lblSources = makeSourcesLabel(QString(), this);
+    lblSources = makeSourcesLabel(database.sources(), this);
+    lblSources->setVisible(!database.sources().isEmpty());
 
     fraType = new QGroupBox(QStringLiteral("Wire Type"), this);
     fraType->setObjectName(QStringLiteral("fraType"));
@@ -227,20 +210,17 @@ void frmConduit::optConSize_Click(int index) {
 }
 
 void frmConduit::cmdFind_Click() {
-    const auto count = table.IsOpen()
-                           ? conductorCount(table, lookupKey(typeCode, wireSize), conduitSize)
-                           : std::nullopt;
+    const auto count = database.lookUp(QString::fromLatin1(keyField), lookupKey(typeCode, wireSize),
+                                       {conduitSize});
     if (!count) {
         // An earlier answer must not stand beside the new choice.
         showResults(false);
         lblConductors->clear();
         lblWsize->clear();
         lblCsize->clear();
-        showError(table.IsOpen() || loadError.isEmpty() ? table.ErrorText() : loadError,
-                  QStringLiteral("Error"));
         return;
     }
-    lblConductors->setText(*count);
+    lblConductors->setText(count->first());
     lblCsize->setText(conduitSize);
     lblWsize->setText(wireSize + QStringLiteral(" (AWG)"));
     showResults(true);

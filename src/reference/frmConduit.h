@@ -3,8 +3,7 @@
 #include <QWidget>
 #include <array>
 
-#include "database/Recordset.h"
-#include "database/ReferenceDatabase.h"
+#include "database/SheetDatabase.h"
 #include "reference/ConduitChoices.h"
 
 class QGroupBox;
@@ -34,9 +33,7 @@ private:
     QString wireSize = QStringLiteral("14");
     QString conduitSize = QStringLiteral("1/2");
 
-    ReferenceDatabase database;
-    Recordset table;
-    QString loadError;
+    SheetDatabase database; // a fault is told on each search, not on opening
 
     QLabel* Label8 = nullptr;
     QLabel* lblSources = nullptr;

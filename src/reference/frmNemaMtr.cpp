@@ -8,7 +8,6 @@
 #include <QVBoxLayout>
 
 #include "common/DrawingView.h"
-#include "common/ErrorBox.h"
 #include "common/Fonts.h"
 #include "common/GlobalSubs.h"
 #include "common/ValueLabel.h"
@@ -54,38 +53,22 @@ void setBold(QLabel* label, bool bold) {
 
 } // namespace
 
-frmNemaMtr::frmNemaMtr(QWidget* parent, const QString& databasePath) : QWidget(parent) {
+frmNemaMtr::frmNemaMtr(QWidget* parent, const QString& databasePath)
+    : QWidget(parent), database(QString::fromLatin1(MotorFrameChart::table), databasePath) {
     GlobalSubs::CurrentFormKind = FormKind::NemaMtr;
     setObjectName(QStringLiteral("frmNemaMtr"));
     buildControls();
-
-    const bool opened = databasePath.isEmpty() ? database.Open() : database.Open(databasePath);
-    if (opened) {
-        QStringList required;
-        for (const char* field : MotorFrameChart::fields)
-            required << QString::fromLatin1(field);
-        table = database.OpenRecordset(QString::fromLatin1(MotorFrameChart::table), required);
-        loadError = table.IsOpen() ? QString() : table.ErrorText();
-        lblSources->setText(sourcesLine(database, QString::fromLatin1(MotorFrameChart::table)));
-    } else {
-        loadError = database.ErrorText();
-    }
-    lblSources->setVisible(!lblSources->text().isEmpty());
-    if (!loadError.isEmpty())
-        showError(loadError, QStringLiteral("Error"));
     LoadComboBox();
 }
 
-frmNemaMtr::~frmNemaMtr() {
-    table.Close();
-    database.Close();
-}
+frmNemaMtr::~frmNemaMtr() = default;
 
 void frmNemaMtr::buildControls() {
     lblHeading = new QLabel(QStringLiteral("NEMA Electric Motor Frames"), this);
     lblHeading->setObjectName(QStringLiteral("lblHeading"));
     setBoldFont(lblHeading, SheetHeadingScale);
-    lblSources = makeSourcesLabel(QString(), this);
+    lblSources = makeSourcesLabel(database.sources(), this);
+    lblSources->setVisible(!database.sources().isEmpty());
 
     Label1 = new QLabel(QStringLiteral("Motor Frame"), this);
     Label1->setObjectName(QStringLiteral("Label1"));
@@ -174,9 +157,12 @@ void frmNemaMtr::buildControls() {
 
 void frmNemaMtr::LoadComboBox() {
     cmbFrame->clear();
+    Recordset& table = database.table();
     const QString key = QString::fromLatin1(MotorFrameChart::fields[0]);
-    for (table.MoveFirst(); !table.EOF(); table.MoveNext())
-        cmbFrame->addItem(table.Field(key));
+    if (table.HasField(key)) {
+        for (table.MoveFirst(); !table.EOF(); table.MoveNext())
+            cmbFrame->addItem(table.Field(key));
+    }
     cmbFrame->setCurrentIndex(-1);
 }
 
@@ -195,18 +181,25 @@ void frmNemaMtr::showDimensions(bool shown) {
 void frmNemaMtr::cmbFrame_Click() {
     SetFontToNormal();
     const QString chosen = cmbFrame->currentText();
-    if (!table.IsOpen() || !table.Find(QString::fromLatin1(MotorFrameChart::fields[0]), chosen)) {
+    // Every field the drawing and the chart show, so a missing one is told before anything is.
+    QStringList fields;
+    for (const DimensionLabel& d : dimensionLabels)
+        fields << QString::fromLatin1(d.field);
+    for (const char* field : MotorFrameChart::fields)
+        fields << QString::fromLatin1(field);
+    const auto cells =
+        database.lookUp(QString::fromLatin1(MotorFrameChart::fields[0]), chosen, fields);
+    if (!cells) {
         // Nothing of an earlier frame may stay on show under the new choice.
         showDimensions(false);
-        showError(table.IsOpen() || loadError.isEmpty() ? table.ErrorText() : loadError,
-                  QStringLiteral("Error"));
         return;
     }
 
     for (std::size_t i = 0; i < dimensionLabels.size(); ++i)
-        dimensionValues[i]->setText(table.Field(QString::fromLatin1(dimensionLabels[i].field)));
+        dimensionValues[i]->setText(cells->at(static_cast<qsizetype>(i)));
+    Recordset& table = database.table(); // on the chosen frame's row
     lblFrame->setText(table.Field(QString::fromLatin1(MotorFrameChart::fields[0])));
-    lblKeyway->setText(QStringLiteral("Keyway = ") + table.Field(QStringLiteral("Keyway")));
+    lblKeyway->setText(QStringLiteral("Keyway = ") + cells->last()); // the chart's last field
 
     const auto rows = MotorFrameChart::walk(table, chosen);
     for (int r = 0; r < MotorFrameChart::Rows; ++r) {

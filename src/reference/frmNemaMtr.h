@@ -3,8 +3,7 @@
 #include <QWidget>
 #include <array>
 
-#include "database/Recordset.h"
-#include "database/ReferenceDatabase.h"
+#include "database/SheetDatabase.h"
 #include "reference/MotorFrameChart.h"
 
 class QComboBox;
@@ -28,9 +27,7 @@ private:
     void SetFontToNormal();
     void showDimensions(bool shown);
 
-    ReferenceDatabase database;
-    Recordset table;
-    QString loadError; // why the table could not be opened, told again on each choice
+    SheetDatabase database; // a fault is told on each choice, not on opening
 
     QLabel* lblHeading = nullptr;
     QLabel* lblSources = nullptr;

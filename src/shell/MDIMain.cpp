@@ -23,8 +23,6 @@ namespace {
 constexpr int initialClientWidthTwips = 10185;
 constexpr int initialClientHeightTwips = 10740;
 
-// The sheets shown on the white frame are designed as black on white; under a dark desktop
-// palette they would otherwise get light text on that white.
 // The menu items carry no access keys of their own: in their menus typing the start of a
 // caption moves to the item (Enter opens it), as native menus do.
 class MenuSearchStyle final : public QProxyStyle {
@@ -44,6 +42,8 @@ bool hasAccessKeys(const QMenu* menu) {
                        [](const QAction* a) { return a->text().contains(u'&'); });
 }
 
+// The sheets shown on the white frame are designed as black on white; under a dark desktop
+// palette they would otherwise get light text on that white.
 QPalette whiteSheetPalette() {
     QPalette palette = QApplication::style()->standardPalette();
     palette.setColor(QPalette::Window, Qt::white);
@@ -65,10 +65,14 @@ MDIMain::MDIMain(QWidget* splash) {
     setFrameBackground(systemColour(SystemColour::ActiveBorder));
     buildMenus();
 
+    // The designed client area, but never larger than the screen's room for windows.
     const double dpi = screen()->logicalDotsPerInch();
-    resize(twipsToPixels(initialClientWidthTwips, dpi),
-           twipsToPixels(initialClientHeightTwips, dpi) + menuBar()->sizeHint().height());
-    move(screen()->availableGeometry().center() - rect().center());
+    const QRect room = screen()->availableGeometry();
+    const QSize designed(twipsToPixels(initialClientWidthTwips, dpi),
+                         twipsToPixels(initialClientHeightTwips, dpi) +
+                             menuBar()->sizeHint().height());
+    resize(designed.boundedTo(room.size()));
+    move(room.center() - rect().center());
 
     // The load step.
     GlobalSubs::CurrentFormKind = FormKind::None;
@@ -116,33 +120,12 @@ void MDIMain::buildMenus() {
 
 void MDIMain::dispatch(ItemArray array, int index) {
     switch (array) {
-    case ItemArray::mnuFileItem:
-        mnuFileItem_Click(index);
+#define KELVO_MENU_DISPATCH(name)                                                                  \
+    case ItemArray::name:                                                                          \
+        name##_Click(index);                                                                       \
         break;
-    case ItemArray::mnuGeometryItem:
-        mnuGeometryItem_Click(index);
-        break;
-    case ItemArray::mnu3dGeometryItem:
-        mnu3dGeometryItem_Click(index);
-        break;
-    case ItemArray::mnuGeneralItem:
-        mnuGeneralItem_Click(index);
-        break;
-    case ItemArray::itmEncRatings:
-        itmEncRatings_Click(index);
-        break;
-    case ItemArray::mnuSinglePhaseItem:
-        mnuSinglePhaseItem_Click(index);
-        break;
-    case ItemArray::mnu3PhaseItem:
-        mnu3PhaseItem_Click(index);
-        break;
-    case ItemArray::mnuNECItem:
-        mnuNECItem_Click(index);
-        break;
-    case ItemArray::mnuHelpItem:
-        mnuHelpItem_Click(index);
-        break;
+        KELVO_ITEM_ARRAYS(KELVO_MENU_DISPATCH)
+#undef KELVO_MENU_DISPATCH
     }
 }
 
@@ -151,15 +134,7 @@ void MDIMain::dispatch(ItemArray array, int index) {
         if (const MenuItemRow* row = findMenuItem(ItemArray::array, index))                        \
             run(*row);                                                                             \
     }
-KELVO_MENU_HANDLER(mnuFileItem)
-KELVO_MENU_HANDLER(mnuGeometryItem)
-KELVO_MENU_HANDLER(mnu3dGeometryItem)
-KELVO_MENU_HANDLER(mnuGeneralItem)
-KELVO_MENU_HANDLER(itmEncRatings)
-KELVO_MENU_HANDLER(mnuSinglePhaseItem)
-KELVO_MENU_HANDLER(mnu3PhaseItem)
-KELVO_MENU_HANDLER(mnuNECItem)
-KELVO_MENU_HANDLER(mnuHelpItem)
+KELVO_ITEM_ARRAYS(KELVO_MENU_HANDLER)
 #undef KELVO_MENU_HANDLER
 
 void MDIMain::mnuElectricalItem_Click(int) {}
@@ -246,12 +221,8 @@ void MDIMain::openSheet(const MenuItemRow& row) {
     m_frame->addSubWindow(window);
     m_sheetWindow = window;
 
-    window->move(0, 0);
-    const double dpi = screen()->logicalDotsPerInch();
-    const QSize outer = frameGeometry().size();
-    const double width = pixelsToTwips(outer.width(), dpi) - row.widthMarginTwips;
-    const double height = pixelsToTwips(outer.height(), dpi) - row.heightMarginTwips;
-    window->resize(twipsToPixels(width, dpi), twipsToPixels(height, dpi));
+    m_sheetRow = &row;
+    placeSheet();
     window->show();
     if (sheet->focusProxy())
         sheet->setFocus();
@@ -263,10 +234,28 @@ void MDIMain::openSheet(const MenuItemRow& row) {
     sheet->setFocusProxy(nullptr);
 }
 
+// Top-left of the client area; the frame's outer size less the command's margins, worked in
+// twips. A sheet larger than that scrolls inside its window.
+void MDIMain::placeSheet() {
+    if (!m_sheetWindow || !m_sheetRow)
+        return;
+    const double dpi = screen()->logicalDotsPerInch();
+    const QSize outer = frameGeometry().size();
+    const double width = pixelsToTwips(outer.width(), dpi) - m_sheetRow->widthMarginTwips;
+    const double height = pixelsToTwips(outer.height(), dpi) - m_sheetRow->heightMarginTwips;
+    m_sheetWindow->move(0, 0);
+    m_sheetWindow->resize(std::max(0, twipsToPixels(width, dpi)),
+                          std::max(0, twipsToPixels(height, dpi)));
+}
+
+// The kind table is the sheet the shell opened and the kind it recorded on loading, so every
+// sheet of the menu is unloaded by its kind without a list of kinds to keep up to date. No sheet
+// records the main window's kind.
 void MDIMain::unloadSheet(qint16 kind) {
-    if (!m_sheetWindow || kind != m_sheetKind)
+    if (!m_sheetWindow || kind == FormKind::None || kind != m_sheetKind)
         return;
     delete m_sheetWindow.data();
+    m_sheetRow = nullptr;
 }
 
 QWidget* MDIMain::currentSheet() const {
@@ -292,6 +281,11 @@ void MDIMain::showAbout() {
 void MDIMain::exitProgram() {
     // Every window goes with the program: the hidden splash, the open sheet, the About box.
     QCoreApplication::quit();
+}
+
+void MDIMain::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    placeSheet(); // the open sheet follows the frame, keeping its command's margins
 }
 
 void MDIMain::closeEvent(QCloseEvent* event) {

@@ -10,7 +10,8 @@
 class QMdiArea;
 
 // The main window: a multiple-document frame whose menu commands open one sheet at a time at
-// the top-left of its client area, sized from the frame's outer size less the command's margins.
+// the top-left of its client area, sized from the frame's outer size less the command's margins,
+// and sized again whenever the frame is.
 class MDIMain : public QMainWindow {
     Q_OBJECT
 public:
@@ -18,29 +19,33 @@ public:
     explicit MDIMain(QWidget* splash = nullptr);
     ~MDIMain() override;
 
-    void mnuFileItem_Click(int index);
-    void mnuGeometryItem_Click(int index);
-    void mnu3dGeometryItem_Click(int index);
+    // One click handler per menu-item array (mnuGeneralItem_Click, ...); each runs the row of
+    // its array with the index it receives.
+    // clang-format off
+#define KELVO_MENU_HANDLER(array) void array##_Click(int index);
+    KELVO_ITEM_ARRAYS(KELVO_MENU_HANDLER)
+#undef KELVO_MENU_HANDLER
+    // clang-format on
+    // The Electrical menu title's own handler, which does nothing.
     void mnuElectricalItem_Click(int index);
-    void mnuGeneralItem_Click(int index);
-    void itmEncRatings_Click(int index);
-    void mnuSinglePhaseItem_Click(int index);
-    void mnu3PhaseItem_Click(int index);
-    void mnuNECItem_Click(int index);
-    void mnuHelpItem_Click(int index);
 
     // The open sheet, or null.
     QWidget* currentSheet() const;
-    QMdiSubWindow* currentSheetWindow() const { return m_sheetWindow; }
-    frmAbout* aboutBox() const { return m_about; }
+    QMdiSubWindow* currentSheetWindow() const {
+        return m_sheetWindow;
+    }
+    frmAbout* aboutBox() const {
+        return m_about;
+    }
 
     QColor frameBackground() const;
     void setFrameBackground(const QColor& colour);
-    // Unloads the open sheet if it is of `kind`.
+    // Unloads the open sheet if `kind` is the kind it recorded when it loaded.
     void unloadSheet(qint16 kind);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     void buildMenus();
@@ -48,6 +53,7 @@ private:
     void run(const MenuItemRow& row);
     void applySelector(const MenuItemRow& row);
     void openSheet(const MenuItemRow& row);
+    void placeSheet();
     void showAbout();
     void exitProgram();
 
@@ -55,5 +61,6 @@ private:
     QPointer<QMdiSubWindow> m_sheetWindow;
     QPointer<QWidget> m_sheet;
     qint16 m_sheetKind = 0;
+    const MenuItemRow* m_sheetRow = nullptr; // the command that opened it: its margins
     QPointer<frmAbout> m_about;
 };

@@ -45,6 +45,7 @@ constexpr int Small = 200; // wire classes and colour codes
 constexpr int SmallH = 800;
 constexpr int Enclosure = 1000;
 
+// In menu-bar order; a submenu names its parent by its position here.
 constexpr std::array menuTable{
     MenuRow{"mnuFile", "&File", -1, true, mnuFileItem},
     MenuRow{"mnuGeometry", "&Geometry", -1, false, mnuGeometryItem},
@@ -176,24 +177,11 @@ const MenuItemRow* findMenuItem(ItemArray array, int index) {
 
 const char* itemArrayName(ItemArray array) {
     switch (array) {
-    case mnuFileItem:
-        return "mnuFileItem";
-    case mnuGeometryItem:
-        return "mnuGeometryItem";
-    case mnu3dGeometryItem:
-        return "mnu3dGeometryItem";
-    case mnuGeneralItem:
-        return "mnuGeneralItem";
-    case itmEncRatings:
-        return "itmEncRatings";
-    case mnuSinglePhaseItem:
-        return "mnuSinglePhaseItem";
-    case mnu3PhaseItem:
-        return "mnu3PhaseItem";
-    case mnuNECItem:
-        return "mnuNECItem";
-    case mnuHelpItem:
-        return "mnuHelpItem";
+#define KELVO_ITEM_ARRAY_NAME(name)                                                                \
+    case name:                                                                                     \
+        return #name;
+        KELVO_ITEM_ARRAYS(KELVO_ITEM_ARRAY_NAME)
+#undef KELVO_ITEM_ARRAY_NAME
     }
     return "";
 }

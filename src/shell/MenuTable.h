@@ -6,19 +6,26 @@
 class QWidget;
 
 // The menu tree as data. The menu bar is built from it and every menu handler looks its item up
-// in it, so adding a sheet is one row.
+// in it, so adding a sheet is one row of the item table, and adding a menu is one name in the
+// array list below plus one row of the menu table.
 
-// The menu-item arrays; each has its own click handler that receives the item's index.
+// The menu-item arrays. Each gets an `ItemArray` value, its name ("mnuGeneralItem", as its
+// items' object names start) and a click handler `<name>_Click(int index)` on the main window.
+#define KELVO_ITEM_ARRAYS(X)                                                                       \
+    X(mnuFileItem)                                                                                 \
+    X(mnuGeometryItem)                                                                             \
+    X(mnu3dGeometryItem)                                                                           \
+    X(mnuGeneralItem)                                                                              \
+    X(itmEncRatings)                                                                               \
+    X(mnuSinglePhaseItem)                                                                          \
+    X(mnu3PhaseItem)                                                                               \
+    X(mnuNECItem)                                                                                  \
+    X(mnuHelpItem)
+
 enum class ItemArray {
-    mnuFileItem,
-    mnuGeometryItem,
-    mnu3dGeometryItem,
-    mnuGeneralItem,
-    itmEncRatings,
-    mnuSinglePhaseItem,
-    mnu3PhaseItem,
-    mnuNECItem,
-    mnuHelpItem,
+#define KELVO_ITEM_ARRAY_VALUE(name) name,
+    KELVO_ITEM_ARRAYS(KELVO_ITEM_ARRAY_VALUE)
+#undef KELVO_ITEM_ARRAY_VALUE
 };
 
 // The global a command sets before it loads its sheet.

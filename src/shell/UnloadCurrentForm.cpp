@@ -18,8 +18,7 @@ void UnloadCurrentForm() {
     if (!mainFrame)
         return;
     mainFrame->setFrameBackground(systemColour(SystemColour::ActiveBorder));
-    if (FormKind::isSheet(CurrentFormKind))
-        mainFrame->unloadSheet(CurrentFormKind);
+    mainFrame->unloadSheet(CurrentFormKind);
 }
 
 } // namespace GlobalSubs

@@ -123,27 +123,34 @@ TEST_F(frmNemaMtrTest, ShippedTableFillsTheListAndNamesItsSource) {
     EXPECT_EQ(label(sheet, QStringLiteral("lblKeyway"))->text(), "Keyway = 3/64 flat");
 }
 
-// Each fault: the layer's message in the box, an empty list, and a sheet that takes a choice
-// without hanging or showing an earlier frame.
-TEST_F(frmNemaMtrTest, DatabaseFaultsAreToldAndLeaveTheSheetUsable) {
-    const std::pair<QString, QString> faults[] = {
-        {dir.filePath(QStringLiteral("missing.db")), QStringLiteral("was not found")},
-        {writeSheetTestDatabase(dir, {{QStringLiteral("other"), QStringLiteral("A,B\n1,2\n")}}),
+// Each fault: the sheet opens without a message, and each choice tells the layer's message once
+// and shows no earlier frame. A table without a field still lists its frames.
+TEST_F(frmNemaMtrTest, DatabaseFaultsAreToldOnEachChoiceAndLeaveTheSheetUsable) {
+    const std::tuple<QString, int, QString> faults[] = {
+        {dir.filePath(QStringLiteral("missing.db")), 0, QStringLiteral("was not found")},
+        {writeSheetTestDatabase(dir, {{QStringLiteral("other"), QStringLiteral("A,B\n1,2\n")}}), 0,
          QStringLiteral("has no table MotorFrame")},
         {writeSheetTestDatabase(
              dir, {{QStringLiteral("MotorFrame"),
                     QStringLiteral("MotorFrame,D,E,F,U,V,Keyway\n42,1,2,3,4,5,6\n")}}),
-         QStringLiteral("has no field M+N")},
+         1, QStringLiteral("has no field M+N")},
     };
-    for (const auto& [path, message] : faults) {
+    for (const auto& [path, listed, message] : faults) {
         errors.shown.clear();
         auto sheet = open(path);
-        ASSERT_EQ(errors.shown.size(), 1U) << message.toStdString();
-        EXPECT_TRUE(errors.shown[0].text.contains(message)) << errors.shown[0].text.toStdString();
-        EXPECT_EQ(sheet->findChild<QComboBox*>(QStringLiteral("cmbFrame"))->count(), 0);
-        sheet->cmbFrame_Click();
-        EXPECT_EQ(errors.shown.size(), 2U);
-        EXPECT_TRUE(label(*sheet, QStringLiteral("lblD"))->isHidden());
+        EXPECT_TRUE(errors.shown.empty()) << message.toStdString();
+        auto* list = sheet->findChild<QComboBox*>(QStringLiteral("cmbFrame"));
+        EXPECT_EQ(list->count(), listed) << message.toStdString();
+        for (int choice = 1; choice <= 2; ++choice) {
+            list->setCurrentIndex(listed - 1);
+            sheet->cmbFrame_Click();
+            ASSERT_EQ(errors.shown.size(), static_cast<std::size_t>(choice))
+                << message.toStdString();
+            EXPECT_TRUE(errors.shown.back().text.contains(message))
+                << errors.shown.back().text.toStdString();
+            EXPECT_EQ(errors.shown.back().title, "Error");
+            EXPECT_TRUE(label(*sheet, QStringLiteral("lblD"))->isHidden());
+        }
     }
 }
 

@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QLabel>
 #include <QMdiSubWindow>
+#include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QStyle>
@@ -13,8 +14,20 @@
 #include "support/LiveSheets.h"
 
 // Each live sheet as drawn: nothing cut off (this suite also runs at a device-pixel ratio of 2),
-// and a sheet larger than its area scrolls.
+// no scroll bar at the designed window size, the sheet follows the frame, and a sheet larger
+// than its area scrolls.
 namespace {
+
+// STILL OVERFLOWING: the sheets that still need scroll bars at the designed size (laid out for a
+// smaller system font than today's desktops use). Take a sheet off as soon as it fits; the walk
+// fails for a listed sheet that fits, so the list cannot go stale.
+const QStringList stillOverflowing{
+    QStringLiteral("mnuSinglePhaseItem_1"), // Current Calcuations
+    QStringLiteral("mnuSinglePhaseItem_2"), // Efficiency Calculations
+    QStringLiteral("mnu3PhaseItem_1"),      // Current Calculations
+    QStringLiteral("mnu3PhaseItem_2"),      // Efficiency and Power Factor
+    QStringLiteral("mnuGeneralItem_8"),     // HP vs. Torque
+};
 
 QString who(const LiveSheet& sheet, const QWidget* w) {
     return sheet.caption + QStringLiteral(": ") + w->objectName() + u' ' +
@@ -60,6 +73,46 @@ TEST_F(SheetRenderingTest, NoWidgetIsClippedByItsParent) {
         ASSERT_NE(sheet, nullptr);
         QApplication::processEvents();
         expectNothingClipped(s, sheet);
+    }
+}
+
+// The designed client area of 10185 x 10740 twips, whatever room the test screen has.
+void resizeToDesignedClientArea(MDIMain& main) {
+    const double dpi = main.screen()->logicalDotsPerInch();
+    const QSize designed(qRound(10185 * dpi / 1440), qRound(10740 * dpi / 1440));
+    main.resize(main.size() + designed - main.centralWidget()->size());
+    QApplication::processEvents();
+}
+
+TEST_F(SheetRenderingTest, AtTheDesignedSizeNoSheetScrollsAndEverySheetFollowsTheFrame) {
+    MDIMain main;
+    open(main);
+    resizeToDesignedClientArea(main);
+    for (const LiveSheet& s : sheets) {
+        const std::string name = (s.action + u' ' + s.caption).toStdString();
+        QWidget* sheet = openLiveSheet(main, s);
+        ASSERT_NE(sheet, nullptr) << name;
+        QApplication::processEvents();
+        auto* scroller = main.currentSheetWindow()->findChild<QScrollArea*>("sheetScroller");
+        ASSERT_NE(scroller, nullptr) << name;
+        const bool scrolls = scroller->horizontalScrollBar()->isVisible() ||
+                             scroller->verticalScrollBar()->isVisible();
+        if (stillOverflowing.contains(s.action)) {
+            EXPECT_TRUE(scrolls) << name << " fits now: take it off the list";
+        } else {
+            EXPECT_FALSE(scrolls) << name << " shows a scroll bar";
+        }
+
+        // Larger, then back: the sheet's window grows and shrinks with the frame.
+        const QSize window = main.currentSheetWindow()->size();
+        const QSize step(150, 100);
+        main.resize(main.size() + step);
+        QApplication::processEvents();
+        const QSize grown = main.currentSheetWindow()->size() - window;
+        EXPECT_NEAR(grown.width(), step.width(), 1) << name;
+        EXPECT_NEAR(grown.height(), step.height(), 1) << name;
+        resizeToDesignedClientArea(main);
+        EXPECT_EQ(main.currentSheetWindow()->size(), window) << name;
     }
 }
 
