@@ -18,17 +18,6 @@
 // than its area scrolls.
 namespace {
 
-// STILL OVERFLOWING: the sheets that still need scroll bars at the designed size (laid out for a
-// smaller system font than today's desktops use). Take a sheet off as soon as it fits; the walk
-// fails for a listed sheet that fits, so the list cannot go stale.
-const QStringList stillOverflowing{
-    QStringLiteral("mnuSinglePhaseItem_1"), // Current Calcuations
-    QStringLiteral("mnuSinglePhaseItem_2"), // Efficiency Calculations
-    QStringLiteral("mnu3PhaseItem_1"),      // Current Calculations
-    QStringLiteral("mnu3PhaseItem_2"),      // Efficiency and Power Factor
-    QStringLiteral("mnuGeneralItem_8"),     // HP vs. Torque
-};
-
 QString who(const LiveSheet& sheet, const QWidget* w) {
     return sheet.caption + QStringLiteral(": ") + w->objectName() + u' ' +
            QLatin1String(w->metaObject()->className());
@@ -97,11 +86,7 @@ TEST_F(SheetRenderingTest, AtTheDesignedSizeNoSheetScrollsAndEverySheetFollowsTh
         ASSERT_NE(scroller, nullptr) << name;
         const bool scrolls = scroller->horizontalScrollBar()->isVisible() ||
                              scroller->verticalScrollBar()->isVisible();
-        if (stillOverflowing.contains(s.action)) {
-            EXPECT_TRUE(scrolls) << name << " fits now: take it off the list";
-        } else {
-            EXPECT_FALSE(scrolls) << name << " shows a scroll bar";
-        }
+        EXPECT_FALSE(scrolls) << name << " shows a scroll bar";
 
         // Larger, then back: the sheet's window grows and shrinks with the frame.
         const QSize window = main.currentSheetWindow()->size();
