@@ -38,8 +38,10 @@ inline constexpr qint16 HPvTorque = 21;
 inline constexpr qint16 ResistorColors = 22;
 inline constexpr qint16 OhmsLaw = 23;
 inline constexpr qint16 OhmsLawAC = 24;
+inline constexpr qint16 MotorBranchCircuit = 25;
+inline constexpr qint16 TransformerProtection = 26;
 
 inline constexpr bool isSheet(qint16 kind) {
-    return kind >= Circle && kind <= OhmsLawAC;
+    return kind >= Circle && kind <= TransformerProtection;
 }
 } // namespace FormKind

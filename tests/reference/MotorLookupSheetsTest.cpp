@@ -14,7 +14,7 @@
 #include "CsvFile.h"
 #include "TestDatabases.h"
 #include "common/GlobalSubs.h"
-#include "reference/HorsepowerOptions.h"
+#include "common/HorsepowerOptions.h"
 #include "reference/MotorCurrentLayouts.h"
 #include "reference/frmDCMotorSpecs.h"
 #include "reference/frmFlcurrents.h"

@@ -41,6 +41,7 @@ const std::vector<std::pair<QString, QStringList>> expectedMenus{
     {"3 &Phase AC",
      {"Full Load Current", "Current Calculations", "Efficiency and Power Factor",
       "Power Calculations"}},
+    {"NE&C", {"Motor Branch Circuit", "Transformer Protection"}},
     {"&Help", {"About"}},
 };
 
@@ -93,6 +94,8 @@ const BuiltSheet builtSheets[] = {
     {"mnu3dGeometryItem_4", FormKind::Square, 1050, 1050},
     {"mnu3dGeometryItem_5", FormKind::Square, 1050, 1050},
     {"mnu3dGeometryItem_6", FormKind::Square, 1050, 1050},
+    {"mnuNECItem_4", FormKind::MotorBranchCircuit, 500, 1000},
+    {"mnuNECItem_5", FormKind::TransformerProtection, 500, 1000},
 };
 
 class MDIMainTest : public ::testing::Test {
@@ -137,7 +140,7 @@ TEST_F(MDIMainTest, MenuTreeCaptionsAreExact) {
     for (const QAction* a : main.menuBar()->actions())
         bar << a->text();
     EXPECT_EQ(bar, (QStringList{"&File", "&Geometry", "&Electrical", "E&nclosure Ratings",
-                                "&Single Phase AC", "3 &Phase AC", "&Help"}));
+                                "&Single Phase AC", "3 &Phase AC", "NE&C", "&Help"}));
     for (const auto& [title, items] : expectedMenus) {
         const QMenu* menu = nullptr;
         for (const QMenu* m : main.findChildren<QMenu*>())
