@@ -9,6 +9,7 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <utility>
 
 #include "common/AnswerGrid.h"
 #include "common/ButtonRow.h"
@@ -19,7 +20,6 @@
 #include "common/OptionFrame.h"
 #include "common/StepsView.h"
 #include "database/KeyComparison.h"
-#include "database/SheetDatabase.h"
 #include "nec/CodeTableReader.h"
 #include "nec/MotorTableReader.h"
 
@@ -62,6 +62,18 @@ QString amps(double value) {
 
 const QString NoOverloadText = QStringLiteral("—");
 
+// The answers, in the order of frmMotorBranchCircuit::Answer: label name and caption.
+constexpr std::pair<const char*, const char*> AnswerRows[] = {
+    {"FullLoadCurrent", "Full-load current (A)"},
+    {"ConductorAmpacity", "Conductor ampacity (A)"},
+    {"ConductorSize", "Conductor size"},
+    {"DevicePercent", "Device maximum (%)"},
+    {"DeviceMaximum", "Device maximum (A)"},
+    {"DeviceRating", "Device rating (A)"},
+    {"Overload", "Overload (A)"},
+    {"GroundingConductor", "Grounding conductor"},
+};
+
 } // namespace
 
 frmMotorBranchCircuit::frmMotorBranchCircuit(QWidget* parent)
@@ -77,13 +89,14 @@ frmMotorBranchCircuit::frmMotorBranchCircuit(QWidget* parent)
     for (MotorDevice device : Devices)
         devices << Nec::motorDeviceCaption(device);
 
-    optSupply =
-        new OptionFrame(this, QStringLiteral("Supply"), QStringLiteral("optSupply"), supplies);
+    optSupply = new OptionFrame(this, QStringLiteral("Supply"), QStringLiteral("optSupply"),
+                                supplies, ThreePhaseAtLoad);
     optSupply->setObjectName(QStringLiteral("fraSupply"));
     optVoltage = new OptionFrame(this, QStringLiteral("Voltage"), QStringLiteral("optVoltage"), {});
     optVoltage->setObjectName(QStringLiteral("fraVoltage"));
-    optConductor = new OptionFrame(this, QStringLiteral("Conductor"),
-                                   QStringLiteral("optConductor"), {"Copper", "Aluminum"});
+    optConductor =
+        new OptionFrame(this, QStringLiteral("Conductor"), QStringLiteral("optConductor"),
+                        {QStringLiteral("Copper"), QStringLiteral("Aluminum")});
     optConductor->setObjectName(QStringLiteral("fraConductor"));
     optMotorType =
         new OptionFrame(this, QStringLiteral("Motor type"), QStringLiteral("optMotorType"), {});
@@ -121,16 +134,9 @@ frmMotorBranchCircuit::frmMotorBranchCircuit(QWidget* parent)
     grid->addWidget(chkServiceFactor, 1, 0, 1, 2);
     grid->setRowStretch(2, 1);
 
-    const char* const answerNames[] = {"FullLoadCurrent", "ConductorAmpacity", "ConductorSize",
-                                       "DevicePercent",   "DeviceMaximum",     "DeviceRating",
-                                       "Overload",        "GroundingConductor"};
-    const char* const answerCaptions[] = {
-        "Full-load current (A)", "Conductor ampacity (A)", "Conductor size", "Device maximum (%)",
-        "Device maximum (A)",    "Device rating (A)",      "Overload (A)",   "Grounding conductor"};
-    for (std::size_t i = 0; i < std::size(answerNames); ++i) {
-        const QString name = QStringLiteral("lbl") + QLatin1String(answerNames[i]);
-        answers()->addRow(QString::fromUtf8(answerCaptions[i]), name + QStringLiteral("Caption"),
-                          name);
+    for (const auto& [name, caption] : AnswerRows) {
+        const QString label = QStringLiteral("lbl") + QLatin1String(name);
+        answers()->addRow(QString::fromLatin1(caption), label + QStringLiteral("Caption"), label);
     }
     lblTypical = new QLabel(FullLoadTables::TypicalFootnote, this);
     lblTypical->setObjectName(QStringLiteral("lblTypical"));
@@ -146,7 +152,6 @@ frmMotorBranchCircuit::frmMotorBranchCircuit(QWidget* parent)
                {"HP", "Volts", "FLC (A)", "Conductor", "Device (A)"});
 
     connect(optSupply, &OptionFrame::chosenChanged, this, &frmMotorBranchCircuit::optSupply_Click);
-    optSupply->choose(ThreePhaseAtLoad);
     optSupply_Click(ThreePhaseAtLoad);
     setFocusProxy(optSupply->option(ThreePhaseAtLoad));
 }

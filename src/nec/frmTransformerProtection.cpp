@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <utility>
 
 #include "common/AnswerGrid.h"
 #include "common/DisplayMask.h"
@@ -23,6 +24,13 @@ QString amps(double value) {
 QString rating(const std::optional<double>& value) {
     return value ? amps(*value) : QStringLiteral("—");
 }
+
+// The answers, in the order of frmTransformerProtection::Answer: label name and caption.
+constexpr std::pair<const char*, const char*> AnswerRows[] = {
+    {"PrimaryCurrent", "Primary current (A)"},     {"SecondaryCurrent", "Secondary current (A)"},
+    {"PrimaryMaximum", "Primary maximum (A)"},     {"PrimaryRating", "Primary rating (A)"},
+    {"SecondaryMaximum", "Secondary maximum (A)"}, {"SecondaryRating", "Secondary rating (A)"},
+};
 
 } // namespace
 
@@ -61,15 +69,9 @@ frmTransformerProtection::frmTransformerProtection(QWidget* parent)
     }
     grid->setRowStretch(row, 1);
 
-    const char* const answerNames[] = {"PrimaryCurrent", "SecondaryCurrent", "PrimaryMaximum",
-                                       "PrimaryRating",  "SecondaryMaximum", "SecondaryRating"};
-    const char* const answerCaptions[] = {"Primary current (A)",   "Secondary current (A)",
-                                          "Primary maximum (A)",   "Primary rating (A)",
-                                          "Secondary maximum (A)", "Secondary rating (A)"};
-    for (std::size_t i = 0; i < std::size(answerNames); ++i) {
-        const QString name = QStringLiteral("lbl") + QLatin1String(answerNames[i]);
-        answers()->addRow(QString::fromLatin1(answerCaptions[i]), name + QStringLiteral("Caption"),
-                          name);
+    for (const auto& [name, caption] : AnswerRows) {
+        const QString label = QStringLiteral("lbl") + QLatin1String(name);
+        answers()->addRow(QString::fromLatin1(caption), label + QStringLiteral("Caption"), label);
     }
     resultsColumn()->addStretch();
 
