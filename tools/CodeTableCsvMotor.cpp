@@ -31,13 +31,8 @@ Nec::MotorOverloadTable motorOverload() {
     Nec::MotorOverloadTable table;
     for (const QStringList& row : csv.rows) {
         const QString& label = row[condition];
-        const Nec::OverloadCondition kind =
-            label.contains(QStringLiteral("service factor"), Qt::CaseInsensitive)
-                ? Nec::OverloadCondition::ServiceFactor
-            : label.contains(QStringLiteral("temperature rise"), Qt::CaseInsensitive)
-                ? Nec::OverloadCondition::TemperatureRise
-                : Nec::OverloadCondition::Other;
-        table.rows.push_back({kind, label, number(row[percent]), number(row[limit])});
+        table.rows.push_back(
+            {Nec::overloadConditionOf(label), label, number(row[percent]), number(row[limit])});
     }
     return table;
 }

@@ -49,6 +49,14 @@ StepsView::StepsView(QWidget* parent) : QWidget(parent) {
     new StepsCopy(this, m_caption, m_text);
 }
 
+void StepsView::setShortestLines(int lines) {
+    m_text->setMinimumHeight(m_text->fontMetrics().lineSpacing() * lines);
+    // The text asks for no more than those lines; it still takes whatever room the sheet has left.
+    QSizePolicy policy = m_text->sizePolicy();
+    policy.setVerticalPolicy(QSizePolicy::Ignored);
+    m_text->setSizePolicy(policy);
+}
+
 void StepsView::setSteps(const QStringList& lines) {
     m_text->setPlainText(lines.join(u'\n'));
 }

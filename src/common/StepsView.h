@@ -14,6 +14,10 @@ class StepsView : public QWidget {
 public:
     explicit StepsView(QWidget* parent = nullptr);
 
+    // For a sheet with many givens: the text shows `lines` at the least (7 unless set) and asks
+    // for no more, so the sheet fits its window; it grows into any room left and scrolls.
+    void setShortestLines(int lines);
+
     void setSteps(const QStringList& lines);
     void clear();
     QStringList steps() const;

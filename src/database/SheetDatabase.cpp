@@ -29,11 +29,16 @@ std::optional<QStringList> SheetDatabase::lookUp(const QString& keyField, const 
         showError(Messages::referenceLookupFailed(m_openFault));
         return std::nullopt;
     }
+    return lookUpShown(m_table, keyField, key, valueFields);
+}
+
+std::optional<QStringList> lookUpShown(Recordset& table, const QString& keyField,
+                                       const QString& key, const QStringList& valueFields) {
     QStringList cells;
     for (const QString& field : valueFields) {
-        const std::optional<QString> cell = m_table.Lookup(keyField, key, field);
+        const std::optional<QString> cell = table.Lookup(keyField, key, field);
         if (!cell) {
-            showError(Messages::referenceLookupFailed(m_table.ErrorText()));
+            showError(Messages::referenceLookupFailed(table.ErrorText()));
             return std::nullopt;
         }
         const QString shown = cell->trimmed();

@@ -43,3 +43,9 @@ private:
 
 // What a sheet shows for a cell the source leaves empty.
 inline constexpr const char* NoValueText = "n/a";
+
+// The look-up every sheet reads a table cell by: the cells of `valueFields` on the row of `table`
+// whose `keyField` equals `key`, each as shown on the sheet ("n/a" for an empty cell). On a fault
+// the database layer's message is shown and nothing is returned.
+std::optional<QStringList> lookUpShown(Recordset& table, const QString& keyField,
+                                       const QString& key, const QStringList& valueFields);

@@ -2,6 +2,7 @@
 
 #include "common/ErrorBox.h"
 #include "common/Messages.h"
+#include "database/SheetDatabase.h"
 #include "database/SourcesLine.h"
 
 SheetTables::SheetTables(const QStringList& tables, const QString& path) {
@@ -36,4 +37,11 @@ bool SheetTables::checkOpen() const {
 
 Recordset& SheetTables::table(const QString& name) {
     return m_tables[name];
+}
+
+std::optional<QStringList> SheetTables::lookUp(const QString& table, const QString& keyField,
+                                               const QString& key, const QStringList& valueFields) {
+    if (!checkOpen())
+        return std::nullopt;
+    return lookUpShown(m_tables[table], keyField, key, valueFields);
 }

@@ -3,6 +3,7 @@
 #include <QString>
 #include <QStringList>
 #include <map>
+#include <optional>
 
 #include "database/Recordset.h"
 #include "database/ReferenceDatabase.h"
@@ -25,6 +26,11 @@ public:
 
     // The table by name; a closed recordset when it did not open.
     Recordset& table(const QString& name);
+
+    // SheetDatabase's look-up on the named table: the cells as the sheet shows them, or nothing
+    // after telling the fault (a table that did not open, a missing row or field).
+    std::optional<QStringList> lookUp(const QString& table, const QString& keyField,
+                                      const QString& key, const QStringList& valueFields);
 
     // "Source: ..." for all the tables, or "" when the database has none to give.
     const QString& sources() const { return m_sources; }

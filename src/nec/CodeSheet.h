@@ -55,6 +55,8 @@ protected:
         }
         return &std::get<Result>(outcome);
     }
+    // The result would outlive the outcome it points into: keep the outcome in a variable.
+    template <class Result> static const Result* accept(const Nec::Outcome<Result>&&) = delete;
 
     virtual void cmdCalculate_Click() = 0;
     virtual void cmdClear_Click() = 0;

@@ -239,6 +239,13 @@ std::optional<Refusal> groundingConductor(const MotorInput& input, const MotorTa
     result.steps << QStringLiteral("Table 250.122, %1 row (device %2), %3: %4")
                         .arg(rating(row->ocpdMax), rating(basis), metalName(input.metal),
                              size->caption());
+    // Sizes compare by their place in Table 310.16, which runs smallest first.
+    const std::optional<std::size_t> grounding = tables.ampacity.find(*size);
+    const std::optional<std::size_t> circuit = tables.ampacity.find(result.conductorSize);
+    if (grounding && circuit && *grounding > *circuit)
+        result.steps << QStringLiteral("250.122(A): need not be larger than the %1 circuit "
+                                       "conductors")
+                            .arg(result.conductorSize.caption());
     return std::nullopt;
 }
 

@@ -137,6 +137,14 @@ std::optional<double> MotorOcpdTable::percent(MotorType type, MotorDevice device
     return row->percent[column];
 }
 
+OverloadCondition overloadConditionOf(const QString& label) {
+    if (label.contains(QStringLiteral("service factor"), Qt::CaseInsensitive))
+        return OverloadCondition::ServiceFactor;
+    if (label.contains(QStringLiteral("temperature rise"), Qt::CaseInsensitive))
+        return OverloadCondition::TemperatureRise;
+    return OverloadCondition::Other;
+}
+
 const MotorOverloadRow* MotorOverloadTable::find(OverloadCondition condition) const {
     const auto it = std::find_if(rows.begin(), rows.end(), [&](const MotorOverloadRow& r) {
         return r.condition == condition;

@@ -6,6 +6,7 @@
 #include <optional>
 #include <vector>
 
+#include "common/FullLoadTables.h"
 #include "nec/ConductorTables.h"
 
 // The code tables of the motor branch circuit, as plain values: Table 430.52(C)(1), 430.32(A)(1)
@@ -58,8 +59,8 @@ QString motorSupplyCaption(MotorSupply supply);
 QString fullLoadTableName(MotorSupply supply);
 
 // The mark and footnote of the typical (manufacturer) currents in the full-load tables.
-inline constexpr QStringView TypicalMark = u"*";
-inline constexpr QStringView TypicalFootnote = u"* typical value, not a code value";
+inline constexpr QLatin1StringView TypicalMark{FullLoadTables::TypicalMark};
+inline constexpr QLatin1StringView TypicalFootnote{FullLoadTables::TypicalFootnote};
 
 // Table 430.52(C)(1): percent of the full-load current. A heading row (the AC polyphase group)
 // has empty cells and is the `parent` of the rows under it.
@@ -81,6 +82,10 @@ struct MotorOcpdTable {
 
 // 430.32: the overload trip as percent of the nameplate current, by the motor's marking.
 enum class OverloadCondition { ServiceFactor, TemperatureRise, Other };
+
+// The condition a printed 430.32 row is for: "...service factor...", "...temperature rise...",
+// else all other motors.
+OverloadCondition overloadConditionOf(const QString& label);
 
 struct MotorOverloadRow {
     OverloadCondition condition = OverloadCondition::Other;

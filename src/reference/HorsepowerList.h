@@ -4,7 +4,7 @@
 #include <QList>
 #include <span>
 
-#include "reference/HorsepowerOptions.h"
+#include "common/HorsepowerOptions.h"
 
 class QRadioButton;
 

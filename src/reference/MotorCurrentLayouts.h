@@ -4,8 +4,8 @@
 #include <array>
 #include <span>
 
+#include "common/FullLoadTables.h"
 #include "common/GlobalSubs.h"
-#include "reference/HorsepowerOptions.h"
 
 // Everything that tells the motor full-load current sheets apart: the AC sheet's single- and
 // three-phase layouts and the DC sheet share one window and differ only in these rows.
@@ -28,9 +28,9 @@ struct MotorCurrentLayout {
 
 namespace MotorCurrentLayouts {
 
-inline constexpr const char* KeyField = "Hp";
-inline constexpr const char* TypicalMark = "*";
-inline constexpr const char* TypicalFootnote = "* typical value, not a code value";
+using FullLoadTables::KeyField;
+using FullLoadTables::TypicalFootnote;
+using FullLoadTables::TypicalMark;
 
 inline constexpr std::array<qint16, 5> AcVoltages{115, 208, 230, 460, 575};
 inline constexpr std::array<qint16, 2> DcVoltages{115, 230};
@@ -43,21 +43,19 @@ inline constexpr std::array<int, 16> DcHorsepowers{0, 1, 2,  3,  4,  5,  6,  7,
 inline constexpr std::array<int, 2> SinglePhaseVoltages{0, 2};
 inline constexpr std::array<int, 4> ThreePhaseVoltages{1, 2, 3, 4};
 inline constexpr std::array<int, 2> BothDcVoltages{0, 1};
-// 1/4 and 1/3 hp: the code's three-phase table starts at 1/2 hp.
-inline constexpr std::array<int, 2> ThreePhaseTypical{0, 1};
 
 inline constexpr MotorCurrentLayout SinglePhase{
     .formName = "frmFlcurrents",
     .kind = FormKind::Flcurrents,
     .heading = "Single-phase, AC Full Load Current",
-    .table = "tab1Pflcurrent",
-    .horsepowers = HorsepowerOptions::FullLoadCurrent,
+    .table = FullLoadTables::SinglePhase.table,
+    .horsepowers = FullLoadTables::SinglePhase.horsepowers,
     .shownHorsepowers = SinglePhaseHorsepowers,
     .horsepowerAtLoad = 18,
     .voltages = AcVoltages,
     .shownVoltages = SinglePhaseVoltages,
     .voltageAtLoad = 0,
-    .typicalHorsepowers = {},
+    .typicalHorsepowers = FullLoadTables::SinglePhase.typicalHorsepowers,
     .findButton = "cmdFinda3p",
     .clearButton = "cmdClear3p",
 };
@@ -66,14 +64,14 @@ inline constexpr MotorCurrentLayout ThreePhase{
     .formName = "frmFlcurrents",
     .kind = FormKind::Flcurrents,
     .heading = "3-phase, AC Full Load Current",
-    .table = "tab3Pflcurrent",
-    .horsepowers = HorsepowerOptions::FullLoadCurrent,
+    .table = FullLoadTables::ThreePhase.table,
+    .horsepowers = FullLoadTables::ThreePhase.horsepowers,
     .shownHorsepowers = ThreePhaseHorsepowers,
     .horsepowerAtLoad = 0,
     .voltages = AcVoltages,
     .shownVoltages = ThreePhaseVoltages,
     .voltageAtLoad = 1,
-    .typicalHorsepowers = ThreePhaseTypical,
+    .typicalHorsepowers = FullLoadTables::ThreePhase.typicalHorsepowers,
     .findButton = "cmdFinda3p",
     .clearButton = "cmdClear3p",
 };
@@ -82,14 +80,14 @@ inline constexpr MotorCurrentLayout DCMotor{
     .formName = "frmDCMotorSpecs",
     .kind = FormKind::DCMotorSpecs,
     .heading = "DC Motor, Full Load Amps",
-    .table = "tabdccurrent",
-    .horsepowers = HorsepowerOptions::DCMotor,
+    .table = FullLoadTables::DC.table,
+    .horsepowers = FullLoadTables::DC.horsepowers,
     .shownHorsepowers = DcHorsepowers,
     .horsepowerAtLoad = 0,
     .voltages = DcVoltages,
     .shownVoltages = BothDcVoltages,
     .voltageAtLoad = 0,
-    .typicalHorsepowers = {},
+    .typicalHorsepowers = FullLoadTables::DC.typicalHorsepowers,
     .findButton = "cmdFindA",
     .clearButton = "cmdClear",
 };

@@ -10,9 +10,9 @@
 #include "common/Fonts.h"
 #include "common/GlobalSubs.h"
 #include "common/HistorySection.h"
+#include "common/HorsepowerOptions.h"
 #include "database/SourcesLine.h"
 #include "reference/HorsepowerList.h"
-#include "reference/HorsepowerOptions.h"
 
 namespace {
 

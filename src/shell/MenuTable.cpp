@@ -17,6 +17,8 @@
 #include "geometry/frmSphere.h"
 #include "geometry/frmSquare.h"
 #include "nec/frmConductorAmpacity.h"
+#include "nec/frmMotorBranchCircuit.h"
+#include "nec/frmTransformerProtection.h"
 #include "nec/frmVoltageDrop.h"
 #include "reference/frmConduit.h"
 #include "reference/frmDCMotorSpecs.h"
@@ -155,6 +157,10 @@ const std::array itemTable{
                 Narrow, Tall},
     MenuItemRow{mnuNECItem, 1, "Voltage Drop", OpenSheet, None, 0, make<frmVoltageDrop>, Narrow,
                 Tall},
+    MenuItemRow{mnuNECItem, 4, "Motor Branch Circuit", OpenSheet, None, 0,
+                make<frmMotorBranchCircuit>, Narrow, Tall},
+    MenuItemRow{mnuNECItem, 5, "Transformer Protection", OpenSheet, None, 0,
+                make<frmTransformerProtection>, Narrow, Tall},
 
     MenuItemRow{mnuHelpItem, 1, "About", About},
 };

@@ -145,6 +145,7 @@ TEST(MotorBranchCircuit, StepsNameTheirTables) {
         "430.32(A)(1): the overload is sized from the nameplate current; enter it to get the "
         "overload",
         "Table 250.122, 60 A row (device 35 A), copper: 10 AWG",
+        "250.122(A): need not be larger than the 14 AWG circuit conductors",
     };
     EXPECT_EQ(std::get<MotorResult>(outcome).steps, expected);
 }
@@ -169,6 +170,7 @@ TEST(MotorBranchCircuit, StepsTellTheRuleOfEachBranch) {
             "dual-element fuse the motor would take: 14.00 A × 175 % = 24.50 A, rated 25 A"},
         {8, "110.14(C)(1)(b): 101.00 A is above 100 A: 75°C column"},
         {10, "Table 240.6(A): 3 A is a rating for fuses only, not for a circuit breaker"},
+        {1, "250.122(A): need not be larger than the 8 AWG circuit conductors"},
     };
     for (const StepCase& c : cases) {
         const auto outcome = motorBranchCircuit(inputOf(WorkedCases[c.worked]), tables());
