@@ -1,6 +1,7 @@
 #include "nec/ConductorAmpacity.h"
 
 #include "common/DisplayMask.h"
+#include "nec/StepText.h"
 
 #include <algorithm>
 #include <cmath>
@@ -8,14 +9,6 @@
 namespace Nec {
 
 namespace {
-
-// Up to two decimals and no bare point: "40", "30.5".
-QString plain(double value) {
-    QString text = formatMask(value, u"#0.##");
-    if (text.endsWith(u'.'))
-        text.chop(1);
-    return text;
-}
 
 constexpr QStringView kFactorMask = u"#0.00";
 constexpr QStringView kAmpacityMask = u"#0.0#";
@@ -25,6 +18,11 @@ constexpr QStringView kWholeMask = u"#0";
 constexpr double kNextHigherLimit = 800;
 constexpr double kContinuousFactor = 1.25;
 
+using StepText::atLeast;
+using StepText::conductorName;
+using StepText::plain;
+using StepText::slack;
+
 QString amps(double value) {
     return formatMask(value, kAmpacityMask) + QStringLiteral(" A");
 }
@@ -33,19 +31,6 @@ QString device(double value) {
 }
 QString factor(double value) {
     return formatMask(value, kFactorMask);
-}
-
-// Products of two-decimal factors land a hair off the value an electrician works out by hand
-// (30 × 0.91 × 0.80), so comparisons against limits and ratings allow for that.
-double slack(double reference) {
-    return 1e-9 * std::max(1.0, std::fabs(reference));
-}
-bool atLeast(double value, double limit) {
-    return value >= limit - slack(limit);
-}
-
-QString conductorName(const ConductorSize& size, Metal metal) {
-    return size.caption() + u' ' + metalName(metal);
 }
 
 QString temperature(double value, TemperatureUnit unit) {

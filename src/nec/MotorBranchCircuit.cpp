@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "common/DisplayMask.h"
+#include "nec/StepText.h"
 
 namespace Nec {
 
@@ -12,27 +13,15 @@ constexpr QStringView AmpsMask = u"#0.00";
 constexpr QStringView WholeMask = u"#0";
 constexpr double ConductorFactor = 1.25; // 430.22
 
+using StepText::percent;
+using StepText::positive;
+using StepText::settle;
+
 QString amps(double value) {
-    return formatMask(value, AmpsMask) + QStringLiteral(" A");
+    return StepText::amperes(value, AmpsMask);
 }
-
 QString rating(double value) {
-    return formatMask(value, WholeMask) + QStringLiteral(" A");
-}
-
-QString percent(double value) {
-    return formatMask(value, WholeMask) + QStringLiteral(" %");
-}
-
-// Table currents carry two decimals at most and the percentages are whole, so a product is exact
-// to a millionth; rounding there keeps 7.6 A × 250 % on the 19 A it stands for.
-double settle(double value) {
-    const double settled = std::round(value * 1e6) / 1e6;
-    return std::isfinite(settled) ? settled : value;
-}
-
-bool positive(double value) {
-    return std::isfinite(value) && value > 0;
+    return StepText::amperes(value);
 }
 
 // Motors marked with design letter B (squirrel cage, energy-efficient Design B) may use the 75°C

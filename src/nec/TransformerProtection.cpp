@@ -3,44 +3,28 @@
 #include <cmath>
 
 #include "common/DisplayMask.h"
+#include "nec/StepText.h"
 
 namespace Nec {
 
 namespace {
 
 constexpr QStringView AmpsMask = u"#0.00";
-constexpr QStringView WholeMask = u"#0";
 constexpr double ThreePhaseFactor = 1.732;
 
+using StepText::percent;
+using StepText::positive;
+using StepText::settle;
+
 QString amps(double value) {
-    return formatMask(value, AmpsMask) + QStringLiteral(" A");
+    return StepText::amperes(value, AmpsMask);
 }
-
 QString rating(double value) {
-    return formatMask(value, WholeMask) + QStringLiteral(" A");
+    return StepText::amperes(value);
 }
-
-QString percent(double value) {
-    return formatMask(value, WholeMask) + QStringLiteral(" %");
-}
-
-// An entered number as typed, without trailing zeros: "480", "0.2388".
+// An entered number as typed: "480", "0.2388".
 QString given(double value) {
-    QString text = formatMask(value, u"#0.####");
-    if (text.endsWith(u'.'))
-        text.chop(1);
-    return text;
-}
-
-// Rounded to a millionth so that a current the user means to be exactly 9 A or a maximum meant
-// to be exactly a standard rating is not pushed off it by binary fractions.
-double settle(double value) {
-    const double settled = std::round(value * 1e6) / 1e6;
-    return std::isfinite(settled) ? settled : value;
-}
-
-bool positive(double value) {
-    return std::isfinite(value) && value > 0;
+    return StepText::plain(value, u"#0.####");
 }
 
 // The Table 450.3(B) cell that applies to a current, and whether it is one of the 125 % cells

@@ -1,6 +1,7 @@
 #include "nec/VoltageDrop.h"
 
 #include "common/DisplayMask.h"
+#include "nec/StepText.h"
 
 #include <algorithm>
 #include <cmath>
@@ -8,14 +9,6 @@
 namespace Nec {
 
 namespace {
-
-// Up to two decimals and no bare point: "40", "30.5".
-QString plain(double value, QStringView mask = u"#0.##") {
-    QString text = formatMask(value, mask);
-    if (text.endsWith(u'.'))
-        text.chop(1);
-    return text;
-}
 
 constexpr QStringView kVoltsMask = u"#0.00";
 constexpr QStringView kAmpsMask = u"#0.0#";
@@ -30,6 +23,11 @@ constexpr double kFeetPerMetre = 1 / 0.3048;
 constexpr double kMetresPerFoot = 0.3048;
 constexpr double kThreePhaseFactor = 1.732;
 constexpr double kTablePowerFactor = 85; // Table 9's effective Z column is at 0.85
+
+using StepText::conductorName;
+using StepText::plain;
+using StepText::positive;
+using StepText::slack;
 
 QString volts(double v) {
     return formatMask(v, kVoltsMask) + QStringLiteral(" V");
@@ -50,18 +48,6 @@ QString setsText(double sets) {
     return formatMask(sets, kWholeMask) +
            (sets == 1 ? QStringLiteral(" set") : QStringLiteral(" sets"));
 }
-QString conductorName(const ConductorSize& size, Metal metal) {
-    return size.caption() + u' ' + metalName(metal);
-}
-
-double slack(double reference) {
-    return 1e-9 * std::max(1.0, std::fabs(reference));
-}
-
-bool positive(double v) {
-    return std::isfinite(v) && v > 0;
-}
-
 // The impedance of one size in ohm per 1000 ft, with the lines that show where it came from.
 struct Impedance {
     double z = 0;
