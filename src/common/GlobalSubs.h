@@ -38,8 +38,11 @@ inline constexpr qint16 HPvTorque = 21;
 inline constexpr qint16 ResistorColors = 22;
 inline constexpr qint16 OhmsLaw = 23;
 inline constexpr qint16 OhmsLawAC = 24;
+// 25 and 26: Conductor Ampacity and Voltage Drop.
+inline constexpr qint16 RacewayFill = 27;
+inline constexpr qint16 BoxFill = 28;
 
 inline constexpr bool isSheet(qint16 kind) {
-    return kind >= Circle && kind <= OhmsLawAC;
+    return kind >= Circle && kind <= BoxFill;
 }
 } // namespace FormKind

@@ -137,6 +137,9 @@ void MDIMain::dispatch(ItemArray array, int index) {
     case ItemArray::mnu3PhaseItem:
         mnu3PhaseItem_Click(index);
         break;
+    case ItemArray::mnuNECItem:
+        mnuNECItem_Click(index);
+        break;
     case ItemArray::mnuHelpItem:
         mnuHelpItem_Click(index);
         break;
@@ -155,6 +158,7 @@ KELVO_MENU_HANDLER(mnuGeneralItem)
 KELVO_MENU_HANDLER(itmEncRatings)
 KELVO_MENU_HANDLER(mnuSinglePhaseItem)
 KELVO_MENU_HANDLER(mnu3PhaseItem)
+KELVO_MENU_HANDLER(mnuNECItem)
 KELVO_MENU_HANDLER(mnuHelpItem)
 #undef KELVO_MENU_HANDLER
 

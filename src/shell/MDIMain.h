@@ -26,6 +26,7 @@ public:
     void itmEncRatings_Click(int index);
     void mnuSinglePhaseItem_Click(int index);
     void mnu3PhaseItem_Click(int index);
+    void mnuNECItem_Click(int index);
     void mnuHelpItem_Click(int index);
 
     // The open sheet, or null.

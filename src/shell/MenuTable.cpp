@@ -16,6 +16,8 @@
 #include "geometry/frmPolygon.h"
 #include "geometry/frmSphere.h"
 #include "geometry/frmSquare.h"
+#include "nec/frmBoxFill.h"
+#include "nec/frmRacewayFill.h"
 #include "reference/frmConduit.h"
 #include "reference/frmDCMotorSpecs.h"
 #include "reference/frmEnclosureIP.h"
@@ -52,6 +54,7 @@ constexpr std::array menuTable{
     MenuRow{"mnuGeneral_0", "E&nclosure Ratings", -1, true, itmEncRatings},
     MenuRow{"mnuSinglePhase_0", "&Single Phase AC", -1, true, mnuSinglePhaseItem},
     MenuRow{"mnu3Phase_2", "3 &Phase AC", -1, true, mnu3PhaseItem},
+    MenuRow{"mnuNEC", "NE&C", -1, true, mnuNECItem},
     MenuRow{"mnuHelp", "&Help", -1, true, mnuHelpItem},
 };
 
@@ -147,6 +150,10 @@ const std::array itemTable{
     MenuItemRow{mnu3PhaseItem, 3, "Power Calculations", OpenSheet, ThreePhase, -1, make<frmKVA>,
                 Wide, Wide},
 
+    MenuItemRow{mnuNECItem, 2, "Raceway Fill", OpenSheet, None, 0, make<frmRacewayFill>, Narrow,
+                Tall},
+    MenuItemRow{mnuNECItem, 3, "Box Fill", OpenSheet, None, 0, make<frmBoxFill>, Narrow, Tall},
+
     MenuItemRow{mnuHelpItem, 1, "About", About},
 };
 
@@ -182,6 +189,8 @@ const char* itemArrayName(ItemArray array) {
         return "mnuSinglePhaseItem";
     case mnu3PhaseItem:
         return "mnu3PhaseItem";
+    case mnuNECItem:
+        return "mnuNECItem";
     case mnuHelpItem:
         return "mnuHelpItem";
     }

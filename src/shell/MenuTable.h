@@ -17,6 +17,7 @@ enum class ItemArray {
     itmEncRatings,
     mnuSinglePhaseItem,
     mnu3PhaseItem,
+    mnuNECItem,
     mnuHelpItem,
 };
 

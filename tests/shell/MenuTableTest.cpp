@@ -61,6 +61,8 @@ const Expected expected[] = {
     {mnu3PhaseItem, 1, ThreePhase, -1, 1050, 1050},
     {mnu3PhaseItem, 2, ThreePhase, -1, 1050, 1050},
     {mnu3PhaseItem, 3, ThreePhase, -1, 1050, 1050},
+    {mnuNECItem, 2, None, 0, 500, 1000},
+    {mnuNECItem, 3, None, 0, 500, 1000},
 };
 
 TEST(MenuTable, EverySheetCommandSetsItsSelectorAndMargins) {
