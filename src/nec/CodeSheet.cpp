@@ -45,6 +45,7 @@ CodeSheet::CodeSheet(QWidget* parent, const QString& objectName, const QString& 
     // The steps take what height is left; asking for no more than their few lines keeps the
     // sheet within the window at its first size.
     m_steps->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Ignored);
+    m_steps->setMinimumHeight(m_steps->minimumSizeHint().height());
     m_page = new QVBoxLayout(this);
     m_page->addWidget(m_heading);
     m_page->addWidget(m_sourcesLabel);

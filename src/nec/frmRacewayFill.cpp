@@ -236,7 +236,10 @@ void frmRacewayFill::fillTypes(QComboBox* box) const {
 }
 
 void frmRacewayFill::cboRaceway_Click() {
-    showGrid(nullptr);
+    // Like the answers, a computed grid stays until the next CALCULATE or CLEAR; until then the
+    // grid lists the chosen raceway's trade sizes.
+    if (answers()->value(Conductors)->text().isEmpty())
+        showGrid(nullptr);
 }
 
 void frmRacewayFill::cboType_Click(int group) {
