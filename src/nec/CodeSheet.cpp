@@ -39,13 +39,22 @@ CodeSheet::CodeSheet(QWidget* parent, const QString& objectName, const QString& 
     body->addLayout(m_inputs);
     body->addSpacing(12);
     body->addLayout(m_results, 1);
+    m_body = body;
 
     m_steps = new StepsView(this);
+    // The steps take what height is left; asking for no more than their few lines keeps the
+    // sheet within the window at its first size.
+    m_steps->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Ignored);
+    m_steps->setMinimumHeight(m_steps->minimumSizeHint().height());
     m_page = new QVBoxLayout(this);
     m_page->addWidget(m_heading);
     m_page->addWidget(m_sourcesLabel);
     m_page->addLayout(body);
     m_page->addWidget(m_steps, 1);
+}
+
+void CodeSheet::setBodyStretch(int stretch) {
+    m_page->setStretchFactor(m_body, stretch);
 }
 
 HistorySection* CodeSheet::addHistory(const QStringList& columnNames, const QStringList& headings) {

@@ -35,6 +35,9 @@ protected:
     QGridLayout* inputs() const { return m_inputs; }
     // Under the answers, for anything a sheet adds beside them (a grid of trade sizes).
     QBoxLayout* resultsColumn() const { return m_results; }
+    // How the height beyond what the page needs is shared between the givens and answers
+    // (`stretch`) and the steps (1); 0, the default, gives it all to the steps.
+    void setBodyStretch(int stretch);
     // Adds the three-row history between the answers and the steps.
     HistorySection* addHistory(const QStringList& columnNames, const QStringList& headings);
     // A caption + entry pair in the givens; Enter in the box presses CALCULATE.
@@ -68,6 +71,7 @@ private:
     QGridLayout* m_inputs = nullptr;
     QBoxLayout* m_results = nullptr;
     QBoxLayout* m_page = nullptr;
+    QBoxLayout* m_body = nullptr;
     AnswerGrid* m_answers = nullptr;
     ButtonRow* m_buttons = nullptr;
     HistorySection* m_history = nullptr;

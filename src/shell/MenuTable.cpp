@@ -16,8 +16,10 @@
 #include "geometry/frmPolygon.h"
 #include "geometry/frmSphere.h"
 #include "geometry/frmSquare.h"
+#include "nec/frmBoxFill.h"
 #include "nec/frmConductorAmpacity.h"
 #include "nec/frmMotorBranchCircuit.h"
+#include "nec/frmRacewayFill.h"
 #include "nec/frmTransformerProtection.h"
 #include "nec/frmVoltageDrop.h"
 #include "reference/frmConduit.h"
@@ -157,6 +159,9 @@ const std::array itemTable{
                 Narrow, Tall},
     MenuItemRow{mnuNECItem, 1, "Voltage Drop", OpenSheet, None, 0, make<frmVoltageDrop>, Narrow,
                 Tall},
+    MenuItemRow{mnuNECItem, 2, "Raceway Fill", OpenSheet, None, 0, make<frmRacewayFill>, Narrow,
+                Tall},
+    MenuItemRow{mnuNECItem, 3, "Box Fill", OpenSheet, None, 0, make<frmBoxFill>, Narrow, Tall},
     MenuItemRow{mnuNECItem, 4, "Motor Branch Circuit", OpenSheet, None, 0,
                 make<frmMotorBranchCircuit>, Narrow, Tall},
     MenuItemRow{mnuNECItem, 5, "Transformer Protection", OpenSheet, None, 0,
