@@ -39,8 +39,6 @@ StepsView::StepsView(QWidget* parent) : QWidget(parent) {
     m_text->setTabChangesFocus(true);
     m_text->setAccessibleName(QStringLiteral("Steps"));
     m_caption->setBuddy(m_text);
-    const int lines = 7;
-    m_text->setMinimumHeight(m_text->fontMetrics().lineSpacing() * lines);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(2);

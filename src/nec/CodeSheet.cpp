@@ -42,10 +42,8 @@ CodeSheet::CodeSheet(QWidget* parent, const QString& objectName, const QString& 
     m_body = body;
 
     m_steps = new StepsView(this);
-    // The steps take what height is left; asking for no more than their few lines keeps the
-    // sheet within the window at its first size.
-    m_steps->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Ignored);
-    m_steps->setMinimumHeight(m_steps->minimumSizeHint().height());
+    // A few lines at first; the steps take whatever height the sheet has left.
+    m_steps->setShortestLines(4);
     m_page = new QVBoxLayout(this);
     m_page->addWidget(m_heading);
     m_page->addWidget(m_sourcesLabel);

@@ -12,11 +12,6 @@
 #include "common/StepsView.h"
 #include "nec/CodeSheet.h"
 
-namespace {
-// The steps box at its smallest; a calculation takes ten lines or so, which scroll.
-constexpr int StepsLines = 4;
-} // namespace
-
 void addAnswers(AnswerGrid* grid, std::span<const AnswerLayout> rows) {
     for (const AnswerLayout& row : rows) {
         const QString name = QString::fromLatin1(row.name);
@@ -36,13 +31,6 @@ void placeEntry(QGridLayout* grid, int row, const EntryRow& entry, int column) {
 
 void finishSheet(CodeSheet& sheet, QWidget* lastInput) {
     QPlainTextEdit* steps = sheet.steps()->text();
-    const int frame =
-        steps->frameWidth() * 2 + static_cast<int>(steps->document()->documentMargin()) * 2;
-    steps->setMinimumHeight(steps->fontMetrics().lineSpacing() * StepsLines + frame);
-    // Its preferred height is its smallest, so only the room the rest leaves goes to it and the
-    // frame sees no need for a scroll bar on its account.
-    steps->setSizePolicy(steps->sizePolicy().horizontalPolicy(), QSizePolicy::Ignored);
-
     QPushButton* calculate = sheet.buttons()->button(0);
     QPushButton* clear = sheet.buttons()->button(1);
     QWidget::setTabOrder(lastInput, calculate);

@@ -24,7 +24,6 @@ void addAnswers(AnswerGrid* grid, std::span<const AnswerLayout> rows);
 // in the next column.
 void placeEntry(QGridLayout* grid, int row, const EntryRow& entry, int column = 0);
 
-// The sheet's finishing touches: the steps box starts a few lines tall (it grows with the window),
-// and Tab walks the givens first, then CALCULATE, CLEAR and the steps, as a user reads the sheet.
+// Tab walks the givens first, then CALCULATE, CLEAR and the steps, as a user reads the sheet.
 // `lastInput` is the last control of the givens.
 void finishSheet(CodeSheet& sheet, QWidget* lastInput);

@@ -147,7 +147,6 @@ frmMotorBranchCircuit::frmMotorBranchCircuit(QWidget* parent)
     resultsColumn()->addWidget(lblTypical);
     resultsColumn()->addStretch();
 
-    steps()->setShortestLines(4);
     addHistory({"lblHp", "lblVolts", "lblFlc", "lblConductor", "lblDevice"},
                {"HP", "Volts", "FLC (A)", "Conductor", "Device (A)"});
 

@@ -26,17 +26,17 @@ std::optional<QString> resultText(const QWidget* w) {
     return std::nullopt;
 }
 
-// Types "2" into every open empty entry (the right triangle locks the rest after two), picks the
-// first item of every list and presses every button that calculates or finds. False when the sheet
-// has nothing to calculate with.
+// Types "1" into every open empty entry (the right triangle locks the rest after two), picks the
+// first item of every list with no choice yet, and presses every button that calculates or finds.
+// False when the sheet has nothing to calculate with.
 bool calculate(QWidget* sheet) {
     bool any = false;
     for (QLineEdit* box : sheet->findChildren<QLineEdit*>())
         if (box->isVisibleTo(sheet) && box->isEnabled() && !box->isReadOnly() &&
             box->text().isEmpty())
-            QTest::keyClicks(box, QStringLiteral("2"));
+            QTest::keyClicks(box, QStringLiteral("1"));
     for (QComboBox* list : sheet->findChildren<QComboBox*>()) {
-        if (list->isVisibleTo(sheet)) {
+        if (list->isVisibleTo(sheet) && list->currentIndex() < 0) {
             QTest::keyClick(list, Qt::Key_Down);
             any = true;
         }
