@@ -31,6 +31,8 @@ CodeSheet::CodeSheet(QWidget* parent, const QString& objectName, const QString& 
     connect(m_buttons->button(1), &QPushButton::clicked, this, [this] { cmdClear_Click(); });
     m_answers = new AnswerGrid(this);
     m_answers->setObjectName(QStringLiteral("fraAnswers"));
+    // Wide enough for "2000 kcmil" or "2000.00", so empty answers keep their place.
+    m_answers->setValueWidth(fontMetrics().horizontalAdvance(QStringLiteral("2000 kcmil")) + 8);
     m_results = new QVBoxLayout;
     m_results->addWidget(m_buttons);
     m_results->addWidget(m_answers);
@@ -38,7 +40,10 @@ CodeSheet::CodeSheet(QWidget* parent, const QString& objectName, const QString& 
     auto* body = new QHBoxLayout;
     body->addLayout(m_inputs);
     body->addSpacing(12);
-    body->addLayout(m_results, 1);
+    body->addLayout(m_results);
+    // Room beyond what the answers need stays empty, so a maximised sheet keeps its buttons and
+    // answers compact beside the givens.
+    body->addStretch(1);
     m_body = body;
 
     m_steps = new StepsView(this);
