@@ -2,6 +2,7 @@
 
 #include "CsvFile.h"
 #include "GeneratorError.h"
+#include "database/TableNames.h"
 
 #include <QDir>
 #include <QHash>
@@ -23,11 +24,11 @@ const Joined raceways{"raceway_areas_ch9_t4_single_source", "raceway", "total_ar
 const Joined conductors{"conductor_areas_ch9_t5_single_source", "type_group", "approx_area_in2"};
 
 struct CodeTable {
-    const char* name;     // the table, and the stem of its CSV
-    const Joined* joined; // nullptr: the one CSV is the table
-    QStringList keys;     // the fields that tell the rows apart
-    QStringList decimals; // fields whose cells are plain decimal numbers
-    QStringList marks;    // fields holding "yes" or nothing
+    QLatin1StringView name; // the table, and the stem of its CSV
+    const Joined* joined;   // nullptr: the one CSV is the table
+    QStringList keys;       // the fields that tell the rows apart
+    QStringList decimals;   // fields whose cells are plain decimal numbers
+    QStringList marks;      // fields holding "yes" or nothing
 };
 
 std::vector<CodeTable> codeTableList() {
@@ -35,68 +36,68 @@ std::vector<CodeTable> codeTableList() {
                                "primary_less_than_2a_pct", "secondary_9a_or_more_pct",
                                "secondary_less_than_9a_pct"};
     return {
-        {"ampacity_310_16",
+        {TableNames::Ampacity,
          nullptr,
          {"size"},
          {"cu_60C", "cu_75C", "cu_90C", "al_60C", "al_75C", "al_90C"},
          {}},
-        {"temp_correction_310_15_B_1",
+        {TableNames::TemperatureCorrection,
          nullptr,
          {"ambient_c_range"},
          {"f_60C", "f_75C", "f_90C", "ambient_c_min", "ambient_c_max", "ambient_f_min",
           "ambient_f_max"},
          {}},
-        {"adjustment_310_15_C_1",
+        {TableNames::Adjustment,
          nullptr,
          {"conductors_min"},
          {"conductors_min", "conductors_max", "percent"},
          {}},
-        {"small_conductor_240_4D", nullptr, {"size", "metal"}, {"max_ocpd_a"}, {}},
-        {"standard_ocpd_240_6_A", nullptr, {"amperes"}, {"amperes"}, {"fuse_only"}},
-        {"conductor_properties_ch9_t8",
+        {TableNames::SmallConductor, nullptr, {"size", "metal"}, {"max_ocpd_a"}, {}},
+        {TableNames::StandardRatings, nullptr, {"amperes"}, {"amperes"}, {"fuse_only"}},
+        {TableNames::ConductorProperties,
          nullptr,
          {"size", "stranding"},
          {"area_cmil", "strand_count", "strand_diameter_in", "overall_diameter_in",
           "overall_area_in2", "cu_uncoated", "cu_coated", "al"},
          {}},
-        {"ac_resistance_reactance_ch9_t9",
+        {TableNames::Impedance,
          nullptr,
          {"size"},
          {"xl_pvc_al", "xl_steel", "r_cu_pvc", "r_cu_al", "r_cu_steel", "r_al_pvc", "r_al_al",
           "r_al_steel", "z_cu_pvc_085", "z_cu_al_085", "z_cu_steel_085", "z_al_pvc_085",
           "z_al_al_085", "z_al_steel_085"},
          {}},
-        {"raceway_areas_ch9_t4",
+        {TableNames::RacewayAreas,
          &raceways,
          {"raceway", "trade_size"},
          {"article", "metric_designator", "nominal_id_in", "total_area_100_in2", "area_60_in2",
           "area_1wire_53_in2", "area_2wires_31_in2", "area_over2_40_in2"},
          {}},
-        {"conductor_areas_ch9_t5",
+        {TableNames::ConductorAreas,
          &conductors,
          {"type_group", "size"},
          {"approx_diameter_in", "approx_area_in2"},
          {}},
-        {"box_fill_314_16_B", nullptr, {"size"}, {"cubic_inches"}, {}},
-        {"metal_boxes_314_16_A",
+        {TableNames::BoxAllowances, nullptr, {"size"}, {"cubic_inches"}, {}},
+        {TableNames::MetalBoxes,
          nullptr,
          {"trade_size_in", "box_type"},
          {"min_volume_cm3", "min_volume_in3", "max_18", "max_16", "max_14", "max_12", "max_10",
           "max_8", "max_6"},
          {}},
-        {"egc_250_122", nullptr, {"ocpd_max_a"}, {"ocpd_max_a"}, {}},
-        {"motor_ocpd_430_52",
+        {TableNames::Egc, nullptr, {"ocpd_max_a"}, {"ocpd_max_a"}, {}},
+        {TableNames::MotorOcpd,
          nullptr,
          {"motor_type"},
          {"nontime_delay_fuse", "dual_element_fuse", "instantaneous_trip_breaker",
           "inverse_time_breaker"},
          {}},
-        {"motor_overload_430_32",
+        {TableNames::MotorOverload,
          nullptr,
          {"motor_condition"},
          {"max_pct_430_32_A_1", "max_pct_430_32_C"},
          {}},
-        {"transformer_ocpd_450_3_B", nullptr, {"protection_method"}, percents, {}},
+        {TableNames::TransformerOcpd, nullptr, {"protection_method"}, percents, {}},
     };
 }
 
@@ -171,8 +172,8 @@ void checkSizeOrder(const ReferenceTable& table, const Joined& joined) {
 
 QList<ReferenceTable> codeTables(const QString& dataDirectory) {
     const QDir dir(dataDirectory);
-    const auto checkedCsv = [&dir](const char* stem, const CodeTable& t) {
-        CsvFile csv = readCsvFile(dir.filePath(QString::fromLatin1(stem) + QStringLiteral(".csv")));
+    const auto checkedCsv = [&dir](QLatin1StringView stem, const CodeTable& t) {
+        CsvFile csv = readCsvFile(dir.filePath(QString(stem) + QStringLiteral(".csv")));
         checkDecimalCells(csv, t.decimals);
         checkMarkCells(csv, t.marks);
         return csv;
@@ -180,10 +181,11 @@ QList<ReferenceTable> codeTables(const QString& dataDirectory) {
 
     QList<ReferenceTable> tables;
     for (const CodeTable& t : codeTableList()) {
-        const QString name = QString::fromLatin1(t.name);
+        const QString name = t.name;
         const CsvFile csv = checkedCsv(t.name, t);
         if (t.joined) {
-            tables << joinedTable(name, csv, checkedCsv(t.joined->singleSource, t), *t.joined);
+            tables << joinedTable(
+                name, csv, checkedCsv(QLatin1StringView(t.joined->singleSource), t), *t.joined);
             checkSizeOrder(tables.last(), *t.joined);
         } else {
             tables << copiedTable(name, csv);

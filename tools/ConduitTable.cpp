@@ -3,6 +3,7 @@
 #include "ConduitFill.h"
 #include "CsvFile.h"
 #include "GeneratorError.h"
+#include "database/TableNames.h"
 
 #include <QHash>
 #include <algorithm>
@@ -37,7 +38,7 @@ ReferenceTable conduitTable(const CsvFile& keys, const CsvFile& conduitAreas,
     const int wireSize = keys.column(QStringLiteral("wire_size"));
     const int groupTypes = keys.column(QStringLiteral("conductor_types"));
 
-    ReferenceTable table{QStringLiteral("conduit"), {}, {}, {}};
+    ReferenceTable table{TableNames::Conduit, {}, {}, {}};
     table.addField(QStringLiteral("ConductorSize"));
     QList<double> tradeAreas;
     for (qsizetype row = 0; row < conduitAreas.rows.size(); ++row) {

@@ -3,6 +3,7 @@
 #include "CsvFile.h"
 #include "GeneratorError.h"
 #include "InchFraction.h"
+#include "database/TableNames.h"
 
 #include <QHash>
 #include <cmath>
@@ -66,7 +67,7 @@ ReferenceTable motorFrameTable(const CsvFile& frames, const CsvFile& extended) {
                                  .arg(extended.path)
                                  .arg(extendedRow.size()));
 
-    ReferenceTable table{QStringLiteral("MotorFrame"), {}, {}, {}};
+    ReferenceTable table{TableNames::MotorFrame, {}, {}, {}};
     for (qsizetype field = 0; field < frames.header.size(); ++field) {
         table.addField(frames.header[field]);
         if (field == v)

@@ -6,6 +6,7 @@
 #include "MotorFrameTable.h"
 #include "SourcesTable.h"
 #include "TorqueTable.h"
+#include "database/TableNames.h"
 
 #include <QDir>
 
@@ -18,8 +19,8 @@ QList<ReferenceTable> buildReferenceTables(const QString& dataDirectory) {
     };
 
     QList<ReferenceTable> tables;
-    for (const char* name : {"tab1Pflcurrent", "tab3Pflcurrent", "tabdccurrent"}) {
-        const QString table = QString::fromLatin1(name);
+    for (const QString table : {TableNames::SinglePhaseFullLoad, TableNames::ThreePhaseFullLoad,
+                                TableNames::DCFullLoad}) {
         const CsvFile currents = readCsvFile(dir.filePath(table + QStringLiteral(".csv")));
         checkDecimalCells(currents, currents.header.mid(1));
         tables << copiedTable(table, currents);

@@ -2,6 +2,7 @@
 
 #include "CsvFile.h"
 #include "GeneratorError.h"
+#include "database/TableNames.h"
 
 #include <QSet>
 
@@ -10,7 +11,7 @@ namespace refgen {
 ReferenceTable sourcesTable(const CsvFile& sources, const QList<ReferenceTable>& tables) {
     const int tableName = sources.column(QStringLiteral("TableName"));
     const int source = sources.column(QStringLiteral("Source"));
-    ReferenceTable table = copiedTable(QStringLiteral("sources"), sources);
+    ReferenceTable table = copiedTable(TableNames::Sources, sources);
 
     QSet<QString> known;
     for (const ReferenceTable& t : tables)

@@ -2,6 +2,7 @@
 
 #include "CsvFile.h"
 #include "GeneratorError.h"
+#include "database/TableNames.h"
 
 #include <cmath>
 
@@ -15,7 +16,7 @@ long long torquePoundInches(double horsepower, int rpm) {
 
 ReferenceTable torqueTable(const CsvFile& horsepower) {
     const int hp = horsepower.column(QStringLiteral("HP"));
-    ReferenceTable table{QStringLiteral("HPvTorque"), {}, {}, {}};
+    ReferenceTable table{TableNames::Torque, {}, {}, {}};
     table.addField(QStringLiteral("HP"));
     for (int rpm : torqueSpeeds)
         table.addField(QStringLiteral("RPM%1").arg(rpm), ReferenceTable::FieldType::Integer);

@@ -4,6 +4,7 @@
 #include <span>
 
 #include "common/HorsepowerOptions.h"
+#include "database/TableNames.h"
 
 // The motor full-load current tables of the reference database as every sheet that reads them
 // shares them: the key field, the captions of the tables' horsepower keys, and the rows that hold
@@ -26,9 +27,9 @@ struct FullLoadTable {
 inline constexpr std::array<int, 2> ThreePhaseTypical{0, 1};
 
 inline constexpr FullLoadTable SinglePhase{
-    "tab1Pflcurrent", HorsepowerOptions::FullLoadCurrent, {}};
-inline constexpr FullLoadTable ThreePhase{"tab3Pflcurrent", HorsepowerOptions::FullLoadCurrent,
-                                          ThreePhaseTypical};
-inline constexpr FullLoadTable DC{"tabdccurrent", HorsepowerOptions::DCMotor, {}};
+    TableNames::SinglePhaseFullLoad.data(), HorsepowerOptions::FullLoadCurrent, {}};
+inline constexpr FullLoadTable ThreePhase{TableNames::ThreePhaseFullLoad.data(),
+                                          HorsepowerOptions::FullLoadCurrent, ThreePhaseTypical};
+inline constexpr FullLoadTable DC{TableNames::DCFullLoad.data(), HorsepowerOptions::DCMotor, {}};
 
 } // namespace FullLoadTables

@@ -4,6 +4,7 @@
 
 #include "common/WrappedText.h"
 #include "database/ReferenceDatabase.h"
+#include "database/TableNames.h"
 
 QString sourcesLine(ReferenceDatabase& database, const QString& table) {
     return sourcesLine(database, QStringList{table});
@@ -12,8 +13,7 @@ QString sourcesLine(ReferenceDatabase& database, const QString& table) {
 QString sourcesLine(ReferenceDatabase& database, const QStringList& tables) {
     const QString tableField = QStringLiteral("TableName");
     const QString citationField = QStringLiteral("Citation");
-    Recordset sources =
-        database.OpenRecordset(QStringLiteral("sources"), {tableField, citationField});
+    Recordset sources = database.OpenRecordset(TableNames::Sources, {tableField, citationField});
     QStringList citations;
     for (sources.MoveFirst(); !sources.EOF(); sources.MoveNext()) {
         const QString citation = sources.Field(citationField);

@@ -2,6 +2,7 @@
 
 #include "database/Recordset.h"
 #include "database/SheetTables.h"
+#include "database/TableNames.h"
 #include "nec/CodeTableReader.h"
 
 namespace CodeTableReader {
@@ -69,10 +70,11 @@ Nec::TransformerOcpdTable transformerOcpd(Recordset& table) {
 }
 
 Nec::MotorTables motorTables(SheetTables& tables) {
-    return {ampacity(tables.table(AmpacityTableName)),
-            standardRatings(tables.table(RatingsTableName)),
-            motorOcpd(tables.table(MotorOcpdTableName)),
-            motorOverload(tables.table(MotorOverloadTableName)), egc(tables.table(EgcTableName))};
+    return {ampacity(tables.table(TableNames::Ampacity)),
+            standardRatings(tables.table(TableNames::StandardRatings)),
+            motorOcpd(tables.table(TableNames::MotorOcpd)),
+            motorOverload(tables.table(TableNames::MotorOverload)),
+            egc(tables.table(TableNames::Egc))};
 }
 
 } // namespace CodeTableReader

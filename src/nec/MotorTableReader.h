@@ -14,13 +14,6 @@ class SheetTables;
 // compute layers' value types. Cells are read as stored; an empty cell stays empty.
 namespace CodeTableReader {
 
-inline const QString AmpacityTableName = QStringLiteral("ampacity_310_16");
-inline const QString RatingsTableName = QStringLiteral("standard_ocpd_240_6_A");
-inline const QString MotorOcpdTableName = QStringLiteral("motor_ocpd_430_52");
-inline const QString MotorOverloadTableName = QStringLiteral("motor_overload_430_32");
-inline const QString EgcTableName = QStringLiteral("egc_250_122");
-inline const QString TransformerOcpdTableName = QStringLiteral("transformer_ocpd_450_3_B");
-
 Nec::MotorOcpdTable motorOcpd(Recordset& table);             // motor_ocpd_430_52
 Nec::MotorOverloadTable motorOverload(Recordset& table);     // motor_overload_430_32
 Nec::EgcTable egc(Recordset& table);                         // egc_250_122

@@ -18,12 +18,13 @@
 #include "common/ErrorBox.h"
 #include "common/GlobalSubs.h"
 #include "common/StepsView.h"
+#include "database/TableNames.h"
 #include "nec/FillTableReader.h"
 
 namespace {
 
-const QString allowanceTable = QStringLiteral("box_fill_314_16_B");
-const QString boxTable = QStringLiteral("metal_boxes_314_16_A");
+constexpr QLatin1StringView allowanceTable = TableNames::BoxAllowances;
+constexpr QLatin1StringView boxTable = TableNames::MetalBoxes;
 
 const QString countNote =
     QStringLiteral("Count each conductor that enters or passes through the box (314.16(B)(1)); "

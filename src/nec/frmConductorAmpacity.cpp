@@ -17,17 +17,18 @@
 #include "common/HistorySection.h"
 #include "common/OptionFrame.h"
 #include "common/StepsView.h"
+#include "database/TableNames.h"
 #include "nec/CodeSheetParts.h"
 #include "nec/CodeTableReader.h"
 #include "nec/ConductorTableReader.h"
 
 namespace {
 
-const QString ampacityTable = QStringLiteral("ampacity_310_16");
-const QString correctionTable = QStringLiteral("temp_correction_310_15_B_1");
-const QString adjustmentTable = QStringLiteral("adjustment_310_15_C_1");
-const QString smallConductorTable = QStringLiteral("small_conductor_240_4D");
-const QString ratingsTable = QStringLiteral("standard_ocpd_240_6_A");
+constexpr QLatin1StringView ampacityTable = TableNames::Ampacity;
+constexpr QLatin1StringView correctionTable = TableNames::TemperatureCorrection;
+constexpr QLatin1StringView adjustmentTable = TableNames::Adjustment;
+constexpr QLatin1StringView smallConductorTable = TableNames::SmallConductor;
+constexpr QLatin1StringView ratingsTable = TableNames::StandardRatings;
 
 constexpr QStringView FactorMask = u"#0.00";
 constexpr QStringView AmpacityMask = u"#0.0#";

@@ -20,6 +20,7 @@
 #include "common/OptionFrame.h"
 #include "common/StepsView.h"
 #include "database/KeyComparison.h"
+#include "database/TableNames.h"
 #include "nec/CodeTableReader.h"
 #include "nec/MotorTableReader.h"
 
@@ -51,9 +52,8 @@ QStringList tableNames() {
     QStringList names;
     for (MotorSupply supply : Supplies)
         names << QString::fromLatin1(fullLoadTable(supply).table);
-    return names << CodeTableReader::AmpacityTableName << CodeTableReader::RatingsTableName
-                 << CodeTableReader::MotorOcpdTableName << CodeTableReader::MotorOverloadTableName
-                 << CodeTableReader::EgcTableName;
+    return names << TableNames::Ampacity << TableNames::StandardRatings << TableNames::MotorOcpd
+                 << TableNames::MotorOverload << TableNames::Egc;
 }
 
 QString amps(double value) {

@@ -20,13 +20,14 @@
 #include "common/ResultCopy.h"
 #include "common/StepsView.h"
 #include "database/SheetDatabase.h"
+#include "database/TableNames.h"
 #include "nec/FillTableReader.h"
 
 namespace {
 
-const QString table4 = QStringLiteral("raceway_areas_ch9_t4");
-const QString table5 = QStringLiteral("conductor_areas_ch9_t5");
-const QString table8 = QStringLiteral("conductor_properties_ch9_t8");
+constexpr QLatin1StringView table4 = TableNames::RacewayAreas;
+constexpr QLatin1StringView table5 = TableNames::ConductorAreas;
+constexpr QLatin1StringView table8 = TableNames::ConductorProperties;
 
 // What the sheet chooses at load: EMT, and the building wire most runs are pulled with.
 const QString racewayAtLoad = QStringLiteral("EMT");

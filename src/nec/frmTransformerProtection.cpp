@@ -11,6 +11,7 @@
 #include "common/GlobalSubs.h"
 #include "common/OptionFrame.h"
 #include "common/StepsView.h"
+#include "database/TableNames.h"
 #include "nec/CodeTableReader.h"
 #include "nec/MotorTableReader.h"
 
@@ -37,7 +38,7 @@ constexpr std::pair<const char*, const char*> AnswerRows[] = {
 frmTransformerProtection::frmTransformerProtection(QWidget* parent)
     : CodeSheet(parent, QStringLiteral("frmTransformerProtection"),
                 QStringLiteral("Transformer Protection"),
-                {CodeTableReader::TransformerOcpdTableName, CodeTableReader::RatingsTableName}) {
+                {TableNames::TransformerOcpd, TableNames::StandardRatings}) {
     GlobalSubs::CurrentFormKind = FormKind::forForm("frmTransformerProtection");
 
     optPhases = new OptionFrame(this, QStringLiteral("Phases"), QStringLiteral("optPhases"),
@@ -107,9 +108,8 @@ void frmTransformerProtection::cmdCalculate_Click() {
                                             : Nec::TransformerDevice::Fuse;
     if (!m_codeTables)
         m_codeTables = CodeTables{
-            CodeTableReader::transformerOcpd(
-                tables().table(CodeTableReader::TransformerOcpdTableName)),
-            CodeTableReader::standardRatings(tables().table(CodeTableReader::RatingsTableName))};
+            CodeTableReader::transformerOcpd(tables().table(TableNames::TransformerOcpd)),
+            CodeTableReader::standardRatings(tables().table(TableNames::StandardRatings))};
     const auto outcome =
         Nec::transformerProtection(input, m_codeTables->ocpd, m_codeTables->ratings);
     const Nec::TransformerResult* result = accept(outcome);

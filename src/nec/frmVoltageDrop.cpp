@@ -13,15 +13,16 @@
 #include "common/OptionFrame.h"
 #include "common/StepsView.h"
 #include "database/SheetDatabase.h"
+#include "database/TableNames.h"
 #include "nec/CodeSheetParts.h"
 #include "nec/CodeTableReader.h"
 #include "nec/ConductorTableReader.h"
 
 namespace {
 
-const QString impedanceTable = QStringLiteral("ac_resistance_reactance_ch9_t9");
-const QString propertiesTable = QStringLiteral("conductor_properties_ch9_t8");
-const QString ampacityTable = QStringLiteral("ampacity_310_16");
+constexpr QLatin1StringView impedanceTable = TableNames::Impedance;
+constexpr QLatin1StringView propertiesTable = TableNames::ConductorProperties;
+constexpr QLatin1StringView ampacityTable = TableNames::Ampacity;
 
 constexpr QStringView VoltsMask = u"#0.00";
 constexpr QStringView ImpedanceMask = u"#0.000";

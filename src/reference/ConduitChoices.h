@@ -6,13 +6,14 @@
 #include <optional>
 
 #include "database/Recordset.h"
+#include "database/TableNames.h"
 
 // The option lists of the conduit sheet and the look-up they lead to. The wire types are one
 // row each: what the option says, the group code that starts the look-up key, and which wire
 // sizes the group has rows for.
 namespace ConduitChoices {
 
-inline constexpr const char* table = "conduit";
+inline constexpr const char* table = TableNames::Conduit.data();
 inline constexpr const char* keyField = "ConductorSize";
 
 inline constexpr std::array<const char*, 21> wireSizes{

@@ -4,6 +4,7 @@
 #include <array>
 
 #include "database/Recordset.h"
+#include "database/TableNames.h"
 
 // The MotorFrame table as the frame sheet reads it: the key and the seven dimension fields, in
 // the order the chart shows them.
@@ -13,7 +14,7 @@ inline constexpr int Columns = 8;
 inline constexpr int Rows = 5;
 inline constexpr std::array<const char*, Columns> fields{"MotorFrame", "D", "E",   "F",
                                                          "U",          "V", "M+N", "Keyway"};
-inline constexpr const char* table = "MotorFrame";
+inline constexpr const char* table = TableNames::MotorFrame.data();
 inline constexpr const char* pastTheEnd = "...";
 
 struct Row {

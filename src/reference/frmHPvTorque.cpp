@@ -12,6 +12,7 @@
 #include "common/HistorySection.h"
 #include "common/HorsepowerOptions.h"
 #include "database/SourcesLine.h"
+#include "database/TableNames.h"
 #include "reference/HorsepowerList.h"
 
 namespace {
@@ -39,7 +40,7 @@ QStringList speedFields() {
 } // namespace
 
 frmHPvTorque::frmHPvTorque(QWidget* parent, const QString& databasePath)
-    : QWidget(parent), database(QStringLiteral("HPvTorque"), databasePath) {
+    : QWidget(parent), database(TableNames::Torque, databasePath) {
     GlobalSubs::CurrentFormKind = FormKind::HPvTorque;
     setObjectName(QStringLiteral("frmHPvTorque"));
     buildControls();

@@ -2,11 +2,14 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QSqlDatabase>
+#include <QSqlError>
 #include <cstdio>
 
 #include "common/ErrorBox.h"
 #include "common/Resources.h"
 #include "database/ReferenceDatabase.h"
+#include "database/TableNames.h"
 #include "shell/MDIMain.h"
 #include "shell/MenuTable.h"
 
@@ -14,8 +17,8 @@
 // installed program's: the reference database must be found under ../share/kelvo/, read with
 // real rows, and every live sheet of the menu must open without an error message.
 //
-// kelvo_installed_check <CSV of tab3Pflcurrent>: one cell of the installed database is compared
-// with its source.
+// kelvo_installed_check <CSV of the three-phase full-load table>: one cell of the installed
+// database is compared with its source.
 namespace {
 
 int failures = 0;
@@ -40,6 +43,23 @@ QString sourceCell(const QString& csvPath) {
     return {};
 }
 
+// The tables the database file holds, read on a connection of its own.
+QStringList fileTables(const QString& path) {
+    const QString connection = QStringLiteral("installed_check_tables");
+    QStringList tables;
+    {
+        QSqlDatabase file = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connection);
+        file.setDatabaseName(path);
+        file.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY"));
+        if (file.open())
+            tables = file.tables();
+        else
+            fail(QStringLiteral("%1 does not open: %2").arg(path, file.lastError().text()));
+    }
+    QSqlDatabase::removeDatabase(connection);
+    return tables;
+}
+
 void checkDatabase(const QString& csvPath) {
     ReferenceDatabase db;
     if (!db.Open()) {
@@ -51,25 +71,32 @@ void checkDatabase(const QString& csvPath) {
     if (!db.Path().startsWith(installed))
         fail(QStringLiteral("database read from %1, not from %2").arg(db.Path(), installed));
 
-    // Every table the sources table names (the generator gives each table a row there) must
-    // open with rows.
-    QStringList tables;
-    Recordset sources = db.OpenRecordset(QStringLiteral("sources"), {QStringLiteral("TableName")});
+    // Every table of the file must open with rows, and the sources table must name each one
+    // (the generator gives every table a row there) and no other.
+    QStringList tables = fileTables(db.Path());
+    tables.removeAll(QString(TableNames::Sources));
+    QStringList cited;
+    Recordset sources = db.OpenRecordset(TableNames::Sources, {QStringLiteral("TableName")});
     for (sources.MoveFirst(); !sources.EOF(); sources.MoveNext()) {
-        if (!tables.contains(sources.Field(QStringLiteral("TableName"))))
-            tables << sources.Field(QStringLiteral("TableName"));
+        if (!cited.contains(sources.Field(QStringLiteral("TableName"))))
+            cited << sources.Field(QStringLiteral("TableName"));
     }
-    if (!tables.contains(QStringLiteral("tab3Pflcurrent")) ||
-        !tables.contains(QStringLiteral("raceway_areas_ch9_t4")))
-        fail(QStringLiteral("the sources table lists only %1: %2")
+    if (tables.isEmpty() || !sources.IsOpen())
+        fail(QStringLiteral("the file holds tables %1; sources: %2")
                  .arg(tables.join(QStringLiteral(", ")), sources.ErrorText()));
+    QStringList sortedTables = tables;
+    sortedTables.sort();
+    cited.sort();
+    if (cited != sortedTables)
+        fail(QStringLiteral("the sources table names %1, the file holds %2")
+                 .arg(cited.join(QStringLiteral(", ")), sortedTables.join(QStringLiteral(", "))));
     for (const QString& table : tables) {
         Recordset rs = db.OpenRecordset(table);
         if (!rs.IsOpen() || rs.RecordCount() == 0)
             fail(QStringLiteral("table %1: %2").arg(table, rs.ErrorText()));
     }
 
-    Recordset rs = db.OpenRecordset(QStringLiteral("tab3Pflcurrent"));
+    Recordset rs = db.OpenRecordset(TableNames::ThreePhaseFullLoad);
     const auto value =
         rs.Lookup(QStringLiteral("Hp"), QStringLiteral("10"), QStringLiteral("460V"));
     const QString expected = sourceCell(csvPath);
@@ -115,7 +142,8 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     initKelvoResources();
     if (app.arguments().size() != 2) {
-        std::fprintf(stderr, "usage: kelvo_installed_check <tab3Pflcurrent.csv>\n");
+        std::fprintf(stderr, "usage: kelvo_installed_check <CSV of %s>\n",
+                     TableNames::ThreePhaseFullLoad.data());
         return 2;
     }
     checkDatabase(app.arguments().at(1));
