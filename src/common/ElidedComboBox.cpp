@@ -8,9 +8,24 @@ ElidedComboBox::ElidedComboBox(QWidget* parent, int shownCharacters) : QComboBox
     setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     setMinimumContentsLength(shownCharacters);
     connect(this, &QComboBox::currentIndexChanged, this, [this] { setToolTip(currentText()); });
-    connect(model(), &QAbstractItemModel::rowsInserted, this, [this] { fitLongestItem(); });
-    connect(model(), &QAbstractItemModel::rowsRemoved, this, [this] { fitLongestItem(); });
-    connect(model(), &QAbstractItemModel::modelReset, this, [this] { fitLongestItem(); });
+    connect(model(), &QAbstractItemModel::rowsInserted, this, [this] { itemsChanged(); });
+    connect(model(), &QAbstractItemModel::rowsRemoved, this, [this] { itemsChanged(); });
+    connect(model(), &QAbstractItemModel::modelReset, this, [this] { itemsChanged(); });
+}
+
+void ElidedComboBox::itemsChanged() {
+    if (isVisible())
+        fitLongestItem();
+    else
+        m_fitPending = true;
+}
+
+void ElidedComboBox::showEvent(QShowEvent* event) {
+    QComboBox::showEvent(event);
+    if (m_fitPending) {
+        m_fitPending = false;
+        fitLongestItem();
+    }
 }
 
 void ElidedComboBox::fitLongestItem() {

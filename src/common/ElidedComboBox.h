@@ -13,7 +13,12 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
+    // Fits at once when shown; a list filled before it is shown is measured once, when it is.
+    void itemsChanged();
     void fitLongestItem();
+
+    bool m_fitPending = false;
 };

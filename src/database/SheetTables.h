@@ -8,9 +8,11 @@
 #include "database/Recordset.h"
 #include "database/ReferenceDatabase.h"
 
-// The tables a code-calculation sheet reads, opened together when it loads and closed when it
-// unloads. Like SheetDatabase, opening never shows anything, so the sheet always opens; a fault
-// found then is told each time the sheet needs its tables.
+// The tables a code-calculation sheet reads, read whole together when it loads. The database is
+// closed again at once, and tables read from the shipped database are kept for the session, so
+// opening the sheet again costs no database work. Like SheetDatabase, opening never shows
+// anything, so the sheet always opens; a fault found then is told each time the sheet needs its
+// tables.
 class SheetTables {
 public:
     // An empty `path` looks in the usual places beside the program.
@@ -36,7 +38,9 @@ public:
     const QString& sources() const { return m_sources; }
 
 private:
-    ReferenceDatabase m_database;
+    // Fills the tables and sources from the session's copies; false when any is not kept yet.
+    bool takeFromSession(const QStringList& tables);
+
     std::map<QString, Recordset> m_tables;
     QString m_openFault;
     QString m_sources;
