@@ -1,6 +1,7 @@
 #include "nec/CodeSheet.h"
 
 #include <QBoxLayout>
+#include <QComboBox>
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -75,6 +76,16 @@ EntryRow CodeSheet::addEntry(const QString& caption, const QString& captionName,
     EntryRow row = makeEntryRow(this, caption, captionName, boxName);
     row.box->setText(text);
     pressOnEnter(row.box, m_buttons->button(0));
+    return row;
+}
+
+CodeSheet::ListRow CodeSheet::addList(const QString& caption, const QString& captionName,
+                                      const QString& listName) {
+    ListRow row{new QLabel(caption, this), new QComboBox(this)};
+    row.caption->setObjectName(captionName);
+    row.list->setObjectName(listName);
+    row.list->setAccessibleName(caption);
+    row.caption->setBuddy(row.list);
     return row;
 }
 

@@ -12,6 +12,7 @@ class AnswerGrid;
 class ButtonRow;
 class HistorySection;
 class QBoxLayout;
+class QComboBox;
 class QGridLayout;
 class QLabel;
 class StepsView;
@@ -43,6 +44,14 @@ protected:
     // A caption + entry pair in the givens; Enter in the box presses CALCULATE.
     EntryRow addEntry(const QString& caption, const QString& captionName, const QString& boxName,
                       const QString& text = {});
+
+    // A caption + drop-down pair in the givens; the caption is the list's buddy and its
+    // accessible name. Layout is the sheet's.
+    struct ListRow {
+        QLabel* caption = nullptr;
+        QComboBox* list = nullptr;
+    };
+    ListRow addList(const QString& caption, const QString& captionName, const QString& listName);
 
     SheetTables& tables() { return m_tables; }
 

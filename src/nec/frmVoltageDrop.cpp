@@ -115,12 +115,10 @@ void frmVoltageDrop::buildControls() {
     QGridLayout* grid = inputs();
     grid->addLayout(frames, 0, 0, 1, 4);
 
-    lblSize = new QLabel(QStringLiteral("Size"), this);
-    lblSize->setObjectName(QStringLiteral("lblSize"));
-    cboSize = new QComboBox(this);
-    cboSize->setObjectName(QStringLiteral("cboSize"));
-    cboSize->setAccessibleName(QStringLiteral("Size"));
-    lblSize->setBuddy(cboSize);
+    const ListRow size =
+        addList(QStringLiteral("Size"), QStringLiteral("lblSize"), QStringLiteral("cboSize"));
+    lblSize = size.caption;
+    cboSize = size.list;
     grid->addWidget(lblSize, 1, 0);
     grid->addWidget(cboSize, 1, 1, 1, 3, Qt::AlignLeft);
 
