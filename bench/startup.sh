@@ -13,8 +13,8 @@ cd "$source_dir"
 [ -f "$build/build.ninja" ] || cmake --preset bench >/dev/null
 cmake --build "$build" --target kelvo kelvo_bare_qt kelvo_switch_driver xmapwait >/dev/null
 
-Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
+Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp -noreset >/dev/null 2>&1 &
+xvfb=$!  # -noreset: the server stays up between runs instead of resetting when a run ends
 trap 'kill "$xvfb" 2>/dev/null || true' EXIT
 export DISPLAY=$display QT_QPA_PLATFORM=xcb
 for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
