@@ -1,5 +1,7 @@
 #include "database/SheetDatabase.h"
 
+#include <map>
+
 #include "common/ErrorBox.h"
 #include "common/Messages.h"
 #include "database/SourcesLine.h"
@@ -15,7 +17,16 @@ SheetDatabase::SheetDatabase(const QString& table, const QString& path) {
         m_openFault = m_table.ErrorText();
         return;
     }
-    m_sources = sourcesLine(m_database, table);
+    // The sources of the shipped database do not change while the program runs: read once.
+    if (path.isEmpty()) {
+        static std::map<QString, QString> kept;
+        const auto found = kept.find(table);
+        m_sources = found != kept.end()
+                        ? found->second
+                        : kept.emplace(table, sourcesLine(m_database, table)).first->second;
+    } else {
+        m_sources = sourcesLine(m_database, table);
+    }
 }
 
 SheetDatabase::~SheetDatabase() {
