@@ -79,6 +79,13 @@ EntryRow CodeSheet::addEntry(const QString& caption, const QString& captionName,
     return row;
 }
 
+void CodeSheet::clearResults() {
+    m_answers->clear();
+    m_steps->clear();
+    if (m_history)
+        m_history->history().clear();
+}
+
 CodeSheet::ListRow CodeSheet::addList(const QString& caption, const QString& captionName,
                                       const QString& listName) {
     ListRow row{new QLabel(caption, this), new QComboBox(this)};

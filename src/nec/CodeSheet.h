@@ -45,6 +45,9 @@ protected:
     EntryRow addEntry(const QString& caption, const QString& captionName, const QString& boxName,
                       const QString& text = {});
 
+    // Blanks the answers and the steps, and the history if the sheet has one: the part of CLEAR
+    // every code sheet shares.
+    void clearResults();
     // A caption + drop-down pair in the givens; the caption is the list's buddy and its
     // accessible name. Layout is the sheet's.
     struct ListRow {

@@ -277,8 +277,7 @@ void frmBoxFill::cmdCalculate_Click() {
 }
 
 void frmBoxFill::cmdClear_Click() {
-    answers()->clear();
-    steps()->clear();
+    clearResults();
     for (const EntryRow& row : txtConductors)
         row.box->clear();
     txtDevices.box->clear();

@@ -156,24 +156,9 @@ void frmConductorAmpacity::buildControls() {
 }
 
 void frmConductorAmpacity::fillSizes() {
-    const int chosen = cboSize->currentIndex();
-    const std::optional<Nec::ConductorSize> was =
-        chosen >= 0 ? std::optional(m_sizes.at(chosen)) : std::nullopt;
-    m_sizes =
-        Nec::ampacitySizes(m_codeTables.ampacity, static_cast<Nec::Metal>(fraConductor->chosen()));
-    const QSignalBlocker quiet(cboSize);
-    cboSize->clear();
-    int keep = -1;
-    for (std::size_t i = 0; i < m_sizes.size(); ++i) {
-        cboSize->addItem(m_sizes[i].caption());
-        if (was && m_sizes[i] == *was)
-            keep = static_cast<int>(i);
-    }
-    // At load "12 AWG"; a size the new metal lacks (aluminum has no 14 AWG) moves to its
-    // smallest.
-    if (!was)
-        keep = cboSize->findText(QStringLiteral("12 AWG"));
-    cboSize->setCurrentIndex(std::max(keep, m_sizes.empty() ? -1 : 0));
+    fillSizeList(
+        cboSize, m_sizes,
+        Nec::ampacitySizes(m_codeTables.ampacity, static_cast<Nec::Metal>(fraConductor->chosen())));
 }
 
 void frmConductorAmpacity::optConductor_Click(int) {
@@ -256,9 +241,7 @@ void frmConductorAmpacity::showResult(const Nec::AmpacityResult& r, const Nec::A
 }
 
 void frmConductorAmpacity::cmdClear_Click() {
-    answers()->clear();
-    steps()->clear();
-    historySection()->history().clear();
+    clearResults();
     ambient.box->setText(QStringLiteral("30"));
     conductors.box->setText(QStringLiteral("3"));
     load.box->clear();

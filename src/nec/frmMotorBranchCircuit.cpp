@@ -287,9 +287,7 @@ void frmMotorBranchCircuit::cmdCalculate_Click() {
 }
 
 void frmMotorBranchCircuit::cmdClear_Click() {
-    answers()->clear();
+    clearResults();
     lblTypical->hide();
-    steps()->clear();
-    historySection()->history().clear();
     nameplate.box->clear();
 }

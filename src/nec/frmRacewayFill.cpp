@@ -328,8 +328,7 @@ void frmRacewayFill::cmdCalculate_Click() {
 }
 
 void frmRacewayFill::cmdClear_Click() {
-    answers()->clear();
-    steps()->clear();
+    clearResults();
     showGrid(nullptr);
     for (const EntryRow& row : txtCount)
         row.box->clear();

@@ -134,8 +134,7 @@ void frmTransformerProtection::cmdCalculate_Click() {
 }
 
 void frmTransformerProtection::cmdClear_Click() {
-    answers()->clear();
-    steps()->clear();
+    clearResults();
     for (const EntryRow& entry : {kva, primaryVolts, secondaryVolts})
         entry.box->clear();
 }

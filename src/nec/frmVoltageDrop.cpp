@@ -149,22 +149,9 @@ void frmVoltageDrop::buildControls() {
 }
 
 void frmVoltageDrop::fillSizes() {
-    const int chosen = cboSize->currentIndex();
-    const std::optional<Nec::ConductorSize> was =
-        chosen >= 0 ? std::optional(m_sizes.at(chosen)) : std::nullopt;
-    m_sizes = Nec::impedanceSizes(m_codeTables.impedance,
-                                  static_cast<Nec::Metal>(fraConductor->chosen()));
-    const QSignalBlocker quiet(cboSize);
-    cboSize->clear();
-    int keep = -1;
-    for (std::size_t i = 0; i < m_sizes.size(); ++i) {
-        cboSize->addItem(m_sizes[i].caption());
-        if (was && m_sizes[i] == *was)
-            keep = static_cast<int>(i);
-    }
-    if (!was)
-        keep = cboSize->findText(QStringLiteral("12 AWG"));
-    cboSize->setCurrentIndex(std::max(keep, m_sizes.empty() ? -1 : 0));
+    fillSizeList(cboSize, m_sizes,
+                 Nec::impedanceSizes(m_codeTables.impedance,
+                                     static_cast<Nec::Metal>(fraConductor->chosen())));
 }
 
 void frmVoltageDrop::showUsedGivens() {
@@ -254,9 +241,7 @@ void frmVoltageDrop::showResult(const Nec::VoltageDropResult& r, const Nec::Volt
 }
 
 void frmVoltageDrop::cmdClear_Click() {
-    answers()->clear();
-    steps()->clear();
-    historySection()->history().clear();
+    clearResults();
     voltage.box->clear();
     current.box->clear();
     length.box->clear();
