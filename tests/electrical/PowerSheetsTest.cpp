@@ -16,6 +16,7 @@
 #include "electrical/frm3PCurrent.h"
 #include "electrical/frmEff.h"
 #include "electrical/frmKVA.h"
+#include "support/ClippedCells.h"
 #include "support/ErrorRecorder.h"
 
 namespace {
@@ -33,20 +34,6 @@ std::unique_ptr<PowerSheet> open(Sheet sheet, bool threePhase) {
         return std::make_unique<frmEff>();
     }
     return nullptr;
-}
-
-// The history cells whose text is cut off when the sheet is at its smallest, as "name=text".
-std::string clippedCells(QWidget& sheet) {
-    sheet.show();
-    sheet.resize(sheet.minimumSizeHint());
-    QCoreApplication::processEvents();
-    QStringList clipped;
-    for (const QLabel* cell : sheet.findChildren<QLabel*>()) {
-        if (cell->property(ResultHistory::RowProperty).isValid() &&
-            cell->contentsRect().width() < cell->fontMetrics().horizontalAdvance(cell->text()))
-            clipped << cell->objectName() + u'=' + cell->text();
-    }
-    return clipped.join(u", ").toStdString();
 }
 
 template <class T> T* child(const QWidget& w, const char* name) {

@@ -23,6 +23,7 @@
 #include "reference/frmDCMotorSpecs.h"
 #include "reference/frmFlcurrents.h"
 #include "reference/frmHPvTorque.h"
+#include "support/ClippedCells.h"
 #include "support/ErrorRecorder.h"
 
 namespace {
@@ -51,20 +52,6 @@ const Sheet dcMotor{"DC", [](const QString& path) { return new frmDCMotorSpecs(n
                     "cmdFindA", "cmdClear"};
 const Sheet torque{"Torque", [](const QString& path) { return new frmHPvTorque(nullptr, path); },
                    "cmdCalculate", "cmdClear"};
-
-// The history cells whose text is cut off when the sheet is at its smallest, as "name=text".
-std::string clippedCells(QWidget& sheet) {
-    sheet.show();
-    sheet.resize(sheet.minimumSizeHint());
-    QCoreApplication::processEvents();
-    QStringList clipped;
-    for (const QLabel* cell : sheet.findChildren<QLabel*>()) {
-        if (cell->property(ResultHistory::RowProperty).isValid() &&
-            cell->contentsRect().width() < cell->fontMetrics().horizontalAdvance(cell->text()))
-            clipped << cell->objectName() + u'=' + cell->text();
-    }
-    return clipped.join(u", ").toStdString();
-}
 
 class SheetDriver {
 public:
